@@ -1,0 +1,117 @@
+#include "emulator/datasource.h"
+
+#include <nlohmann/json.hpp>
+
+#include "platform/text.h"
+
+namespace Tarnwick::Emulator {
+namespace {
+
+std::u16string Text(const nlohmann::json& object, const char* key) {
+  auto it = object.find(key);
+  return it == object.end() ? std::u16string() : platform::FromUtf8(it->get<std::string>());
+}
+
+Guid GuidOf(const nlohmann::json& object) {
+  return Guid::Parse(platform::FromUtf8(object.at("guid").get<std::string>()));
+}
+
+}  // namespace
+
+const Folder* Datasource::FindFolder(int32_t id) const {
+  for (const Folder& folder : folders) {
+    if (folder.id == id) return &folder;
+  }
+  return nullptr;
+}
+
+const Folder* Datasource::FindFolder(const Guid& guid) const {
+  for (const Folder& folder : folders) {
+    if (folder.guid == guid) return &folder;
+  }
+  return nullptr;
+}
+
+const Document* Datasource::FindDocument(int32_t projectId, int32_t id) const {
+  for (const Document& document : documents) {
+    if (document.projectId == projectId && document.id == id) return &document;
+  }
+  return nullptr;
+}
+
+const Document* Datasource::FindDocument(const Guid& guid) const {
+  for (const Document& document : documents) {
+    if (document.guid == guid) return &document;
+  }
+  return nullptr;
+}
+
+Datasource ParseFixture(const std::string& json) {
+  nlohmann::json root = nlohmann::json::parse(json);
+  Datasource datasource;
+  datasource.name = Text(root, "datasource");
+  for (const auto& item : root.value("folders", nlohmann::json::array())) {
+    datasource.folders.push_back(Folder{item.at("id").get<int32_t>(), item.value("parent", 0),
+                                        GuidOf(item), Text(item, "name"),
+                                        Text(item, "description")});
+  }
+  for (const auto& item : root.value("documents", nlohmann::json::array())) {
+    datasource.documents.push_back(Document{item.at("project").get<int32_t>(),
+                                            item.at("id").get<int32_t>(), GuidOf(item),
+                                            Text(item, "name"), Text(item, "file")});
+  }
+  return datasource;
+}
+
+Host& Host::Instance() {
+  static Host host;
+  static std::once_flag loaded;
+  std::call_once(loaded, [] { host.Reset(); });
+  return host;
+}
+
+void Host::Reset() {
+  std::lock_guard lock(mutex_);
+  ReplaceDatasource(ParseFixture(BuiltInSampleFixture()));
+  lastError_.clear();
+  callLog_.clear();
+  failing_.clear();
+  nullText_.clear();
+  hidden_.clear();
+  invalidFrees_ = 0;
+}
+
+void Host::ReplaceDatasource(Datasource datasource) {
+  std::lock_guard lock(mutex_);
+  datasource_ = std::move(datasource);
+  hostTexts_.clear();
+  documentBuffers_.clear();
+  projectSelection_.clear();
+}
+
+const char16_t* Host::HostText(const char* getter, std::optional<std::u16string> text) {
+  if (!text || NullText(getter)) return nullptr;
+  std::u16string& slot = hostTexts_[getter];
+  slot = std::move(*text);
+  return slot.c_str();
+}
+
+HostHandle Host::NewDocumentBuffer(std::vector<const Document*> rows) {
+  HostHandle handle = nextHandle_;
+  nextHandle_ += 0x10;
+  documentBuffers_.emplace(handle, std::move(rows));
+  return handle;
+}
+
+const std::vector<const Document*>* Host::DocumentBuffer(HostHandle handle) const {
+  auto it = documentBuffers_.find(handle);
+  return it == documentBuffers_.end() ? nullptr : &it->second;
+}
+
+bool Host::FreeBuffer(HostHandle handle) {
+  if (documentBuffers_.erase(handle)) return true;
+  ++invalidFrees_;
+  return false;
+}
+
+}  // namespace Tarnwick::Emulator

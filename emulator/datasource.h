@@ -1,0 +1,109 @@
+// The emulator's datasource and host state: what a fixture describes, and what the host keeps
+// per process (current selections, data buffers, host-owned texts, the call log and faults).
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "tarnwick/guid.h"
+#include "tarnwick/host_types.h"
+
+namespace Tarnwick::Emulator {
+
+using OvWrapper::HostHandle;
+
+struct Folder {
+  int32_t id = 0;
+  int32_t parent = 0;
+  Guid guid;
+  std::u16string name;
+  std::u16string description;
+};
+
+struct Document {
+  int32_t projectId = 0;
+  int32_t id = 0;
+  Guid guid;
+  std::u16string name;
+  std::u16string fileName;
+};
+
+struct Datasource {
+  std::u16string name;
+  std::vector<Folder> folders;
+  std::vector<Document> documents;
+
+  const Folder* FindFolder(int32_t id) const;
+  const Folder* FindFolder(const Guid& guid) const;
+  const Document* FindDocument(int32_t projectId, int32_t id) const;
+  const Document* FindDocument(const Guid& guid) const;
+};
+
+// Parses a JSON fixture; throws std::exception with the reason when it is not one.
+Datasource ParseFixture(const std::string& json);
+const std::string& BuiltInSampleFixture();
+
+class Host {
+ public:
+  static Host& Instance();
+
+  // Everything below is guarded by mutex(); the host functions hold it for their whole call.
+  std::recursive_mutex& mutex() { return mutex_; }
+
+  void Reset();
+  // A new datasource: buffers and selections of the old one are dropped with it.
+  void ReplaceDatasource(Datasource datasource);
+  void Log(std::string entry) { callLog_.push_back(std::move(entry)); }
+  const std::vector<std::string>& CallLog() const { return callLog_; }
+  void ClearCallLog() { callLog_.clear(); }
+
+  bool Failing(const char* function) const { return failing_.count(function) != 0; }
+  bool NullText(const char* function) const { return nullText_.count(function) != 0; }
+  void SetFailing(const std::string& function, bool on) { Toggle(failing_, function, on); }
+  void SetNullText(const std::string& function, bool on) { Toggle(nullText_, function, on); }
+  void SetHidden(const std::string& name, bool on) { Toggle(hidden_, name, on); }
+  bool Hidden(const std::string& name) const { return hidden_.count(name) != 0; }
+
+  Datasource& datasource() { return datasource_; }
+  std::string& lastError() { return lastError_; }
+
+  // Host-owned text: valid until the next call of the same getter.
+  const char16_t* HostText(const char* getter, std::optional<std::u16string> text);
+
+  // Data buffers of document rows.
+  HostHandle NewDocumentBuffer(std::vector<const Document*> rows);
+  const std::vector<const Document*>* DocumentBuffer(HostHandle handle) const;
+  bool FreeBuffer(HostHandle handle);
+  int32_t OpenBufferCount() const { return int32_t(documentBuffers_.size()); }
+  int32_t InvalidFreeCount() const { return invalidFrees_; }
+
+  // The process-wide current folder selection.
+  std::vector<const Folder*>& projectSelection() { return projectSelection_; }
+
+ private:
+  static void Toggle(std::set<std::string>& names, const std::string& name, bool on) {
+    if (on) {
+      names.insert(name);
+    } else {
+      names.erase(name);
+    }
+  }
+
+  std::recursive_mutex mutex_;
+  Datasource datasource_;
+  std::string lastError_;
+  std::vector<std::string> callLog_;
+  std::set<std::string> failing_, nullText_, hidden_;
+  std::map<std::string, std::u16string> hostTexts_;
+  std::map<HostHandle, std::vector<const Document*>> documentBuffers_;
+  HostHandle nextHandle_ = 0x1000;
+  int32_t invalidFrees_ = 0;
+  std::vector<const Folder*> projectSelection_;
+};
+
+}  // namespace Tarnwick::Emulator

@@ -1,0 +1,31 @@
+// The host functions the emulator serves, with the host's names, signatures and calling
+// convention. kelcore.dll exports them; the native build links them into the process.
+#pragma once
+
+#include <cstdint>
+
+#include "emulator/emulator_api.h"
+#include "tarnwick/host_types.h"
+
+using Tarnwick::Guid;
+using Tarnwick::OvWrapper::HostBool;
+using Tarnwick::OvWrapper::HostHandle;
+using Tarnwick::OvWrapper::QxDocItem;
+
+#define EMU_HOSTAPI(result) EMU_API result TARNWICK_HOSTAPI
+
+EMU_HOSTAPI(HostBool) qxApi_Initialize(int32_t init);
+EMU_HOSTAPI(HostBool) qxApi_GetActiveDatasourceName(char16_t* lptstrName, int32_t lNameSize);
+EMU_HOSTAPI(HostBool) qxApi_GetDocumentGUIDsByIds(int32_t lCount, const QxDocItem* pDocuments,
+                                                   Guid* docGuids);
+EMU_HOSTAPI(HostBool) qxApi_GetDocumentIdsByGUIDs(int32_t lCount, const Guid* docGuids,
+                                                   QxDocItem* pDocuments);
+EMU_HOSTAPI(HostBool) qxApi_GetProjectGUIDsByIds(int32_t lCount, const int32_t* pProjectIds,
+                                                  Guid* docGuids);
+EMU_HOSTAPI(HostHandle) qxApi_SelectDocumentDataBuffer(int32_t lProjectId, int32_t lDocumentId);
+EMU_HOSTAPI(int32_t) qxApi_DmsDataBufferGetCount(HostHandle hDataBuffer);
+EMU_HOSTAPI(const char16_t*)
+    qxApi_DmsDataBufferGetStringProperty(HostHandle hDataBuffer, int32_t lPropertyId, int32_t lIdxRow);
+EMU_HOSTAPI(void) qxApi_DmsDataBufferFree(HostHandle hDataBuffer);
+EMU_HOSTAPI(int32_t) qxApi_SelectProject(int32_t lProjectId);
+EMU_HOSTAPI(const char16_t*) qxApi_GetProjectStringProperty(int32_t PropertyId, int32_t lIndex);

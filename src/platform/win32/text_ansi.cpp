@@ -1,0 +1,16 @@
+// Win32: UTF-16 to the system ANSI code page.
+#include "platform/text.h"
+#include "platform/windows.h"
+
+namespace Tarnwick::platform {
+
+std::string ToAnsi(std::u16string_view text) {
+  if (text.empty()) return {};
+  const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
+  int length = WideCharToMultiByte(CP_ACP, 0, wide, int(text.size()), nullptr, 0, nullptr, nullptr);
+  std::string out(size_t(length), '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide, int(text.size()), out.data(), length, nullptr, nullptr);
+  return out;
+}
+
+}  // namespace Tarnwick::platform
