@@ -18,32 +18,44 @@ Guid GuidOf(const nlohmann::json& object) {
 
 }  // namespace
 
-const Folder* Datasource::FindFolder(int32_t id) const {
-  for (const Folder& folder : folders) {
-    if (folder.id == id) return &folder;
-  }
-  return nullptr;
+namespace {
+
+template <typename Map, typename Key, typename Items>
+auto Lookup(const Map& index, const Key& key, const Items& items) -> decltype(&items[0]) {
+  auto it = index.find(key);
+  return it == index.end() ? nullptr : &items[it->second];
 }
 
+}  // namespace
+
+const Folder* Datasource::FindFolder(int32_t id) const { return Lookup(folderById_, id, folders); }
+
 const Folder* Datasource::FindFolder(const Guid& guid) const {
-  for (const Folder& folder : folders) {
-    if (folder.guid == guid) return &folder;
-  }
-  return nullptr;
+  return Lookup(folderByGuid_, Key(guid), folders);
 }
 
 const Document* Datasource::FindDocument(int32_t projectId, int32_t id) const {
-  for (const Document& document : documents) {
-    if (document.projectId == projectId && document.id == id) return &document;
-  }
-  return nullptr;
+  return Lookup(documentById_, Key(projectId, id), documents);
 }
 
 const Document* Datasource::FindDocument(const Guid& guid) const {
-  for (const Document& document : documents) {
-    if (document.guid == guid) return &document;
+  return Lookup(documentByGuid_, Key(guid), documents);
+}
+
+void Datasource::Index() {
+  folderById_.clear();
+  folderByGuid_.clear();
+  documentById_.clear();
+  documentByGuid_.clear();
+  // The first of two items with the same key wins, as a linear search would find it.
+  for (size_t i = 0; i < folders.size(); ++i) {
+    folderById_.try_emplace(folders[i].id, i);
+    folderByGuid_.try_emplace(Key(folders[i].guid), i);
   }
-  return nullptr;
+  for (size_t i = 0; i < documents.size(); ++i) {
+    documentById_.try_emplace(Key(documents[i].projectId, documents[i].id), i);
+    documentByGuid_.try_emplace(Key(documents[i].guid), i);
+  }
 }
 
 Datasource ParseFixture(const std::string& json) {
@@ -60,6 +72,7 @@ Datasource ParseFixture(const std::string& json) {
                                             item.at("id").get<int32_t>(), GuidOf(item),
                                             Text(item, "name"), Text(item, "file")});
   }
+  datasource.Index();
   return datasource;
 }
 

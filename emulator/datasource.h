@@ -42,6 +42,18 @@ struct Datasource {
   const Folder* FindFolder(const Guid& guid) const;
   const Document* FindDocument(int32_t projectId, int32_t id) const;
   const Document* FindDocument(const Guid& guid) const;
+
+  // Rebuilds the lookup indexes; call after changing folders or documents.
+  void Index();
+
+ private:
+  static std::string Key(const Guid& guid) { return std::string(reinterpret_cast<const char*>(&guid), sizeof guid); }
+  static uint64_t Key(int32_t projectId, int32_t id) { return uint64_t(uint32_t(projectId)) << 32 | uint32_t(id); }
+
+  std::map<int32_t, size_t> folderById_;
+  std::map<std::string, size_t> folderByGuid_;
+  std::map<uint64_t, size_t> documentById_;
+  std::map<std::string, size_t> documentByGuid_;
 };
 
 // Parses a JSON fixture; throws std::exception with the reason when it is not one.

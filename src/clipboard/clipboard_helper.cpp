@@ -30,6 +30,7 @@ constexpr size_t npos = std::u16string_view::npos;
 
 char16_t FoldAscii(char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; }
 
+// Compares ignoring the letter case of ASCII letters (the tags and markers are ASCII).
 bool MatchesAt(std::u16string_view text, size_t position, std::u16string_view word) {
   if (position + word.size() > text.size()) return false;
   for (size_t i = 0; i < word.size(); ++i) {
@@ -38,38 +39,110 @@ bool MatchesAt(std::u16string_view text, size_t position, std::u16string_view wo
   return true;
 }
 
-// Searches ignoring the letter case of ASCII letters (the tags and markers are ASCII).
-size_t FindFirst(std::u16string_view text, std::u16string_view word) {
-  for (size_t i = 0; i + word.size() <= text.size(); ++i) {
-    if (MatchesAt(text, i, word)) return i;
+// The next '<' at or after from. Tests sixteen units at a time without an early exit, a loop
+// the compiler turns into vector compares, since the fragments are long runs of text.
+size_t FindTagStart(std::u16string_view text, size_t from) {
+  size_t i = from;
+  for (; i + 16 <= text.size(); i += 16) {
+    bool any = false;
+    for (size_t k = 0; k < 16; ++k) any |= text[i + k] == u'<';
+    if (any) break;
+  }
+  for (; i < text.size(); ++i) {
+    if (text[i] == u'<') return i;
   }
   return npos;
 }
 
-size_t FindLast(std::u16string_view text, std::u16string_view word) {
-  if (word.size() > text.size()) return npos;
-  for (size_t i = text.size() - word.size() + 1; i-- > 0;) {
-    if (MatchesAt(text, i, word)) return i;
+// Where the markers and the html and body tags stand in the caller's HTML, found in one pass.
+struct Landmarks {
+  size_t startMarker = npos;  // first "<!--StartFragment-->"
+  size_t endMarker = npos;    // last "<!--EndFragment-->"
+  size_t htmlOpen = npos;     // first "<html"
+  size_t htmlClose = npos;    // last "</html"
+  size_t bodyOpen = npos;     // first "<body"
+  size_t bodyClose = npos;    // last "</body"
+};
+
+Landmarks FindLandmarks(std::u16string_view html) {
+  Landmarks at;
+  auto first = [](size_t& slot, size_t position) {
+    if (slot == npos) slot = position;
+  };
+  for (size_t i = FindTagStart(html, 0); i != npos; i = FindTagStart(html, i + 1)) {
+    if (i + 1 == html.size()) break;
+    // One look at the character after '<' rules out most tags of a fragment (<a, </a, <br).
+    switch (FoldAscii(html[i + 1])) {
+      case u'!':
+        if (MatchesAt(html, i, StartFragment)) {
+          first(at.startMarker, i);
+        } else if (MatchesAt(html, i, EndFragment)) {
+          at.endMarker = i;
+        }
+        break;
+      case u'h':
+        if (MatchesAt(html, i, u"<html")) first(at.htmlOpen, i);
+        break;
+      case u'b':
+        if (MatchesAt(html, i, u"<body")) first(at.bodyOpen, i);
+        break;
+      case u'/':
+        if (MatchesAt(html, i, u"</html")) {
+          at.htmlClose = i;
+        } else if (MatchesAt(html, i, u"</body")) {
+          at.bodyClose = i;
+        }
+        break;
+    }
   }
-  return npos;
+  return at;
 }
 
-// The position just after the start tag that begins with opening ("<html", "<body"), or npos
-// when there is no such tag (or it never closes).
-size_t StartTagEnd(std::u16string_view html, std::u16string_view opening) {
-  size_t start = FindFirst(html, opening);
-  if (start == npos) return npos;
-  size_t close = html.find(u'>', start);
+// The position just after the start tag that begins at open, or npos when there is no such
+// tag or it never closes.
+size_t StartTagEnd(std::u16string_view html, size_t open) {
+  if (open == npos) return npos;
+  size_t close = html.find(u'>', open);
   return close == npos ? npos : close + 1;
 }
 
-void FillPlaceholder(std::u16string& text, std::u16string_view placeholder, int32_t value) {
-  std::string digits = std::to_string(value);
-  if (digits.size() < 9) digits.insert(0, 9 - digits.size(), '0');
-  std::u16string number = platform::FromAscii(digits);
-  for (size_t at = text.find(placeholder); at != npos && at < kHeader.size();
-       at = text.find(placeholder, at + number.size())) {
-    text.replace(at, placeholder.size(), number);
+// The text under construction with its running UTF-8 byte count, so that every character is
+// counted once, as it is appended.
+class CountedText {
+ public:
+  explicit CountedText(size_t capacity) { text_.reserve(capacity); }
+  void Append(std::u16string_view part) {
+    text_.append(part);
+    bytes_ += GetByteCount(part);
+  }
+  int32_t bytes() const { return bytes_; }
+  std::u16string& text() { return text_; }
+
+ private:
+  std::u16string text_;
+  int32_t bytes_ = 0;
+};
+
+// Writes the offsets over the placeholders of the header, which the text starts with: nine
+// digits each, zero-filled, as wide as the placeholder (the offsets of a clipboard text fit).
+void FillHeader(std::u16string& text, int32_t endHtml, int32_t fragmentStart, int32_t fragmentEnd) {
+  for (size_t at = kHeader.find(u"<<<<<<<<"); at != npos; at = kHeader.find(u"<<<<<<<<", at + 9)) {
+    int32_t value = 0;
+    switch (kHeader[at + 8]) {
+      case u'1':
+        value = int32_t(kHeader.size());
+        break;
+      case u'2':
+        value = endHtml;
+        break;
+      case u'3':
+        value = fragmentStart;
+        break;
+      case u'4':
+        value = fragmentEnd;
+        break;
+    }
+    for (size_t digit = at + 9; digit-- > at; value /= 10) text[digit] = char16_t(u'0' + value % 10);
   }
 }
 
@@ -82,72 +155,70 @@ int32_t GetByteCount(std::u16string_view sb, int32_t start, int32_t end) {
 }
 
 std::u16string GetHtmlDataString(std::u16string_view html) {
-  std::u16string text;
-  text.reserve(kHeader.size() + kDocType.size() + html.size() + 128);
-  text.append(kHeader).append(u"\r\n").append(kDocType).append(u"\r\n");
+  CountedText out(kHeader.size() + kDocType.size() + html.size() + 128);
+  out.Append(kHeader);
+  out.Append(u"\r\n");
+  out.Append(kDocType);
+  out.Append(u"\r\n");
 
-  const size_t startMarker = FindFirst(html, StartFragment);
-  const size_t endMarker = FindLast(html, EndFragment);
-  const size_t htmlTagEnd = StartTagEnd(html, u"<html");
-  const size_t htmlClose = FindLast(html, u"</html");
-  const size_t bodyTagEnd = StartTagEnd(html, u"<body");
+  const Landmarks at = FindLandmarks(html);
+  const size_t htmlTagEnd = StartTagEnd(html, at.htmlOpen);
+  const size_t bodyTagEnd = StartTagEnd(html, at.bodyOpen);
   const bool hasHtmlTag = htmlTagEnd != npos;
   const bool hasBodyTag = bodyTagEnd != npos;
 
   // Where the writer puts the fragment inside the caller's document when it places the
   // markers itself: after the body (or html) start tag, up to the body (or html) end tag.
   const size_t innerStart = hasBodyTag ? bodyTagEnd : hasHtmlTag ? htmlTagEnd : 0;
-  size_t innerEnd = FindLast(html, u"</body");
-  if (innerEnd == npos) innerEnd = htmlClose != npos ? htmlClose : html.size();
+  size_t innerEnd = at.bodyClose != npos ? at.bodyClose : at.htmlClose != npos ? at.htmlClose : html.size();
   innerEnd = std::max(innerEnd, innerStart);
 
   int32_t fragmentStart = 0;
   int32_t fragmentEnd = 0;
-  if (startMarker == npos && endMarker == npos) {
+  if (at.startMarker == npos && at.endMarker == npos) {
     if (!hasHtmlTag && !hasBodyTag) {
-      text.append(u"<html><body>").append(StartFragment);
-      fragmentStart = GetByteCount(text);
-      text.append(html);
-      fragmentEnd = GetByteCount(text);
-      text.append(EndFragment).append(u"</body></html>");
+      out.Append(u"<html><body>");
+      out.Append(StartFragment);
+      fragmentStart = out.bytes();
+      out.Append(html);
+      fragmentEnd = out.bytes();
+      out.Append(EndFragment);
+      out.Append(u"</body></html>");
     } else {
       if (hasHtmlTag) {
-        text.append(html.substr(0, htmlTagEnd));
+        out.Append(html.substr(0, htmlTagEnd));
       } else {
-        text.append(u"<html>");
+        out.Append(u"<html>");
       }
       if (hasBodyTag) {
         size_t from = hasHtmlTag ? std::min(htmlTagEnd, bodyTagEnd) : 0;
-        text.append(html.substr(from, bodyTagEnd - from));
+        out.Append(html.substr(from, bodyTagEnd - from));
       }
-      text.append(StartFragment);
-      fragmentStart = GetByteCount(text);
-      text.append(html.substr(innerStart, innerEnd - innerStart));
-      fragmentEnd = GetByteCount(text);
-      text.append(EndFragment);
-      text.append(html.substr(innerEnd));
-      if (htmlClose == npos) text.append(u"</html>");
+      out.Append(StartFragment);
+      fragmentStart = out.bytes();
+      out.Append(html.substr(innerStart, innerEnd - innerStart));
+      fragmentEnd = out.bytes();
+      out.Append(EndFragment);
+      out.Append(html.substr(innerEnd));
+      if (at.htmlClose == npos) out.Append(u"</html>");
     }
   } else {
-    if (!hasHtmlTag) text.append(u"<html>");
-    // The prefix so far is ASCII, so its length in characters is its length in bytes.
-    const int32_t base = int32_t(text.size());
-    text.append(html);
-    // A lone marker: the other one goes where the writer would have put it, never on the
-    // wrong side of the one the caller wrote.
-    size_t fragmentFrom =
-        startMarker != npos ? startMarker + StartFragment.size() : std::min(innerStart, endMarker);
-    size_t fragmentTo = endMarker != npos ? endMarker : std::max(innerEnd, fragmentFrom);
-    fragmentStart = base + GetByteCount(html, 0, int32_t(fragmentFrom));
-    fragmentEnd = base + GetByteCount(html, 0, int32_t(fragmentTo));
-    if (htmlClose == npos) text.append(u"</html>");
+    // The caller's markers are used as they stand. A lone marker: the other one goes where the
+    // writer would have put it, never on the wrong side of the one the caller wrote.
+    if (!hasHtmlTag) out.Append(u"<html>");
+    const size_t from = at.startMarker != npos ? at.startMarker + StartFragment.size()
+                                               : std::min(innerStart, at.endMarker);
+    const size_t to = std::max(at.endMarker != npos ? at.endMarker : innerEnd, from);
+    out.Append(html.substr(0, from));
+    fragmentStart = out.bytes();
+    out.Append(html.substr(from, to - from));
+    fragmentEnd = out.bytes();
+    out.Append(html.substr(to));
+    if (at.htmlClose == npos) out.Append(u"</html>");
   }
 
-  FillPlaceholder(text, u"<<<<<<<<1", int32_t(kHeader.size()));
-  FillPlaceholder(text, u"<<<<<<<<2", GetByteCount(text));
-  FillPlaceholder(text, u"<<<<<<<<3", fragmentStart);
-  FillPlaceholder(text, u"<<<<<<<<4", fragmentEnd);
-  return text;
+  FillHeader(out.text(), out.bytes(), fragmentStart, fragmentEnd);
+  return std::move(out.text());
 }
 
 clipboard::ClipboardData CreateDataObject(std::u16string_view html, std::u16string_view plainText) {

@@ -60,21 +60,20 @@ std::string ToUtf8(std::u16string_view text) {
 }
 
 size_t Utf8Length(std::u16string_view text) {
+  // Branch-free loops the compiler vectorises (CF_HTML offsets count megabytes of text): every
+  // unit counts 1, one more from U+0080 and one more from U+0800, so each surrogate counts 3,
+  // right for a lone one (it becomes U+FFFD) and 2 too many for each half of a pair (4 bytes).
+  const char16_t* units = text.data();
+  const size_t size = text.size();
   size_t bytes = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    char16_t c = text[i];
-    if (c < 0x80) {
-      bytes += 1;
-    } else if (c < 0x800) {
-      bytes += 2;
-    } else if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-      bytes += 4;
-      ++i;
-    } else {
-      bytes += 3;  // the rest of the BMP, and U+FFFD for a lone surrogate
-    }
+  for (size_t i = 0; i < size; ++i) {
+    bytes += 1 + size_t(units[i] >= 0x80) + size_t(units[i] >= 0x800);
   }
-  return bytes;
+  size_t pairs = 0;
+  for (size_t i = 0; i + 1 < size; ++i) {
+    pairs += size_t((units[i] & 0xFC00) == 0xD800) & size_t((units[i + 1] & 0xFC00) == 0xDC00);
+  }
+  return bytes - 2 * pairs;
 }
 
 std::u16string FromUtf8(std::string_view bytes) {

@@ -78,6 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "<html><!--StartFragment-->x</html>"},
         CfHtmlCase{"end_marker_only", u"x<!--EndFragment-->", 221, 222, 247, "x",
                    "<html>x<!--EndFragment--></html>"},
+        CfHtmlCase{"markers_in_reverse_order", u"<!--EndFragment-->x<!--StartFragment-->y", 260,
+                   260, 268, "", "<html><!--EndFragment-->x<!--StartFragment-->y</html>"},
         CfHtmlCase{"end_marker_only_in_body", u"<body>ab<!--EndFragment--></body>", 227, 229,
                    261, "ab", "<html><body>ab<!--EndFragment--></body></html>"}),
     [](const auto& info) { return std::string(info.param.label); });
