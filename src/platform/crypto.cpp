@@ -38,23 +38,24 @@ bool IsSkippedWhiteSpace(char16_t c) {
 
 }  // namespace
 
-std::vector<uint8_t> TripleDesCbcEncrypt(ByteSpan key, ByteSpan iv, ByteSpan plain) {
+std::vector<uint8_t> TripleDesCbcEncrypt(ByteSpan key, ByteSpan iv, std::vector<uint8_t> plain) {
   CheckKeyAndIv(key, iv);
   // PKCS#7: always 1 to 8 bytes, each holding the count, so that the fill can be told from data.
   const size_t fill = kTripleDesBlockSize - plain.size() % kTripleDesBlockSize;
-  std::vector<uint8_t> padded(plain.begin(), plain.end());
-  padded.insert(padded.end(), fill, uint8_t(fill));
-  return detail::TripleDesCbc(true, key, iv, padded);
+  plain.insert(plain.end(), fill, uint8_t(fill));
+  detail::TripleDesCbc(true, key, iv, plain);
+  return plain;
 }
 
-std::vector<uint8_t> TripleDesCbcDecrypt(ByteSpan key, ByteSpan iv, ByteSpan cipher) {
+std::vector<uint8_t> TripleDesCbcDecrypt(ByteSpan key, ByteSpan iv, std::vector<uint8_t> cipher) {
   CheckKeyAndIv(key, iv);
   if (cipher.empty() || cipher.size() % kTripleDesBlockSize != 0) {
     throw CryptographicError(
         "The length of the data to decrypt is invalid: " + std::to_string(cipher.size()) +
         " bytes, not a positive multiple of 8.");
   }
-  std::vector<uint8_t> plain = detail::TripleDesCbc(false, key, iv, cipher);
+  detail::TripleDesCbc(false, key, iv, cipher);
+  std::vector<uint8_t>& plain = cipher;
   const uint8_t fill = plain.back();
   bool valid = fill >= 1 && fill <= kTripleDesBlockSize;
   for (size_t i = 0; valid && i < fill; ++i) valid = plain[plain.size() - 1 - i] == fill;
@@ -67,50 +68,53 @@ std::vector<uint8_t> TripleDesCbcDecrypt(ByteSpan key, ByteSpan iv, ByteSpan cip
 }
 
 std::string ToBase64(ByteSpan data) {
-  std::string text;
-  text.reserve((data.size() + 2) / 3 * 4);
+  std::string text((data.size() + 2) / 3 * 4, '=');
+  char* out = text.data();
   size_t i = 0;
-  for (; i + 3 <= data.size(); i += 3) {
+  for (; i + 3 <= data.size(); i += 3, out += 4) {
     const uint32_t group = uint32_t(data[i]) << 16 | uint32_t(data[i + 1]) << 8 | data[i + 2];
-    text += kAlphabet[group >> 18];
-    text += kAlphabet[(group >> 12) & 63];
-    text += kAlphabet[(group >> 6) & 63];
-    text += kAlphabet[group & 63];
+    out[0] = kAlphabet[group >> 18];
+    out[1] = kAlphabet[(group >> 12) & 63];
+    out[2] = kAlphabet[(group >> 6) & 63];
+    out[3] = kAlphabet[group & 63];
   }
-  if (const size_t rest = data.size() - i) {
+  if (const size_t rest = data.size() - i) {  // the "=" fill is already in place
     const uint32_t group = uint32_t(data[i]) << 16 | (rest == 2 ? uint32_t(data[i + 1]) << 8 : 0);
-    text += kAlphabet[group >> 18];
-    text += kAlphabet[(group >> 12) & 63];
-    text += rest == 2 ? kAlphabet[(group >> 6) & 63] : '=';
-    text += '=';
+    out[0] = kAlphabet[group >> 18];
+    out[1] = kAlphabet[(group >> 12) & 63];
+    if (rest == 2) out[2] = kAlphabet[(group >> 6) & 63];
   }
   return text;
 }
 
 std::vector<uint8_t> FromBase64(std::u16string_view text) {
-  std::u16string clean;
-  clean.reserve(text.size());
-  for (char16_t c : text) {
-    if (!IsSkippedWhiteSpace(c)) clean += c;
-  }
-  if (clean.size() % 4 != 0) ThrowNotBase64();
-
+  // The characters that count, and the trailing "=" among them, without copying the text.
+  size_t counted = 0;
   size_t fill = 0;
-  while (fill < 2 && fill < clean.size() && clean[clean.size() - 1 - fill] == u'=') ++fill;
-  const size_t digits = clean.size() - fill;
+  for (char16_t c : text) {
+    if (IsSkippedWhiteSpace(c)) continue;
+    ++counted;
+    fill = c == u'=' ? fill + 1 : 0;
+  }
+  if (counted % 4 != 0 || fill > 2) ThrowNotBase64();
 
-  std::vector<uint8_t> bytes;
-  bytes.reserve(clean.size() / 4 * 3);
+  const size_t digits = counted - fill;
+  std::vector<uint8_t> bytes(digits * 6 / 8);
+  size_t written = 0;
+  size_t seen = 0;
   uint32_t group = 0;
   int bits = 0;
-  for (size_t i = 0; i < digits; ++i) {
-    const int value = Base64Value(clean[i]);  // a third "=" lands here and is refused
+  for (size_t i = 0; seen < digits; ++i) {
+    const char16_t c = text[i];
+    if (IsSkippedWhiteSpace(c)) continue;
+    ++seen;
+    const int value = Base64Value(c);  // an "=" before the trailing ones lands here
     if (value < 0) ThrowNotBase64();
     group = (group << 6) | uint32_t(value);
     bits += 6;
     if (bits >= 8) {
       bits -= 8;
-      bytes.push_back(uint8_t(group >> bits));
+      bytes[written++] = uint8_t(group >> bits);
       group &= (1u << bits) - 1;
     }
   }

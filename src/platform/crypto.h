@@ -33,8 +33,9 @@ std::array<uint8_t, 16> Md5(ByteSpan data);
 // refuses a cipher that is empty or not a whole number of 8-byte blocks.
 inline constexpr size_t kTripleDesKeySize = 24;
 inline constexpr size_t kTripleDesBlockSize = 8;
-std::vector<uint8_t> TripleDesCbcEncrypt(ByteSpan key, ByteSpan iv, ByteSpan plain);
-std::vector<uint8_t> TripleDesCbcDecrypt(ByteSpan key, ByteSpan iv, ByteSpan cipher);
+// Both work in place on the buffer they are given (moved in: no copy of the data).
+std::vector<uint8_t> TripleDesCbcEncrypt(ByteSpan key, ByteSpan iv, std::vector<uint8_t> plain);
+std::vector<uint8_t> TripleDesCbcDecrypt(ByteSpan key, ByteSpan iv, std::vector<uint8_t> cipher);
 
 // Standard Base64 (RFC 4648 alphabet, "=" fill, no line breaks).
 std::string ToBase64(ByteSpan data);
@@ -46,8 +47,9 @@ std::string ToBase64(ByteSpan data);
 std::vector<uint8_t> FromBase64(std::u16string_view text);
 
 namespace detail {
-// The platform's Triple DES CBC over whole blocks, without fill; data.size() is a multiple of 8.
-std::vector<uint8_t> TripleDesCbc(bool encrypt, ByteSpan key, ByteSpan iv, ByteSpan data);
+// The platform's Triple DES CBC over whole blocks, without fill, in place; data.size() is a
+// multiple of 8.
+void TripleDesCbc(bool encrypt, ByteSpan key, ByteSpan iv, std::span<uint8_t> data);
 }  // namespace detail
 
 }  // namespace Tarnwick::platform

@@ -19,7 +19,8 @@ std::u16string GetCredentialHash(std::u16string_view sDSTypeName,
     joined += u'_';
   }
   joined += sDSTypeName;
-  return platform::FromAscii(platform::ToBase64(platform::Md5(session::ToUtf16LeBytes(joined))));
+  return platform::FromAscii(
+      platform::ToBase64(platform::Md5(session::Utf16LeView(joined).bytes())));
 }
 
 }  // namespace Tarnwick::OvWrapper

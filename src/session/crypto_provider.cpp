@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <exception>
 #include <string>
+#include <utility>
 
 #include "platform/crypto.h"
 #include "platform/text.h"
@@ -28,7 +29,7 @@ void WriteStandardOutputLine(const std::string& line) {
 
 std::vector<uint8_t> TruncateHash(std::u16string_view sKey, int32_t iLength) {
   if (iLength < 0) throw Error("TruncateHash: negative length " + std::to_string(iLength));
-  const auto digest = platform::Sha1(session::ToUtf16LeBytes(sKey));
+  const auto digest = platform::Sha1(session::Utf16LeView(sKey).bytes());
   std::vector<uint8_t> bytes(size_t(iLength), 0);
   // Bytes 0 to 18 of the digest and never the twentieth: texts kept in settings files were
   // made with this key, so the quirk stays.
@@ -37,15 +38,16 @@ std::vector<uint8_t> TruncateHash(std::u16string_view sKey, int32_t iLength) {
 }
 
 std::u16string EncryptData(std::u16string_view sData, std::u16string_view sKey) {
-  const std::vector<uint8_t> cipher = platform::TripleDesCbcEncrypt(
-      TruncateHash(sKey, 24), InitialisationVector(), session::ToUtf16LeBytes(sData));
+  const std::vector<uint8_t> cipher =
+      platform::TripleDesCbcEncrypt(TruncateHash(sKey, 24), InitialisationVector(),
+                                    session::ToUtf16LeBytes(sData, platform::kTripleDesBlockSize));
   return platform::FromAscii(platform::ToBase64(cipher));
 }
 
 std::u16string DecryptData(std::u16string_view sEncrpytedData, std::u16string_view sKey) {
-  const std::vector<uint8_t> cipher = platform::FromBase64(sEncrpytedData);
-  return session::FromUtf16LeBytes(
-      platform::TripleDesCbcDecrypt(TruncateHash(sKey, 24), InitialisationVector(), cipher));
+  std::vector<uint8_t> cipher = platform::FromBase64(sEncrpytedData);
+  return session::FromUtf16LeBytes(platform::TripleDesCbcDecrypt(
+      TruncateHash(sKey, 24), InitialisationVector(), std::move(cipher)));
 }
 
 std::u16string EncryptDecrypt(std::u16string_view sDatasource, std::u16string_view sUserName,

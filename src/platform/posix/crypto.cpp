@@ -61,30 +61,37 @@ std::array<uint8_t, 16> Md5(ByteSpan data) {
 
 namespace detail {
 
-std::vector<uint8_t> TripleDesCbc(bool encrypt, ByteSpan key, ByteSpan iv, ByteSpan data) {
-  static const std::unique_ptr<EVP_CIPHER, CipherFree> cipher = [] {
-    EVP_CIPHER* fetched = EVP_CIPHER_fetch(nullptr, "DES-EDE3-CBC", nullptr);
-    if (!fetched) ThrowOpenSslError("Fetching DES-EDE3-CBC");
-    return std::unique_ptr<EVP_CIPHER, CipherFree>(fetched);
+void TripleDesCbc(bool encrypt, ByteSpan key, ByteSpan iv, std::span<uint8_t> data) {
+  // Setting a context up (cipher, fill switched off) costs about as much as encrypting a short
+  // password, so each thread sets one up once and gives it a new key and vector per call. The
+  // fill setting stays through a new key. Threads share nothing.
+  thread_local const std::unique_ptr<EVP_CIPHER_CTX, CipherContextFree> context = [] {
+    static const std::unique_ptr<EVP_CIPHER, CipherFree> cipher = [] {
+      EVP_CIPHER* fetched = EVP_CIPHER_fetch(nullptr, "DES-EDE3-CBC", nullptr);
+      if (!fetched) ThrowOpenSslError("Fetching DES-EDE3-CBC");
+      return std::unique_ptr<EVP_CIPHER, CipherFree>(fetched);
+    }();
+    std::unique_ptr<EVP_CIPHER_CTX, CipherContextFree> made(EVP_CIPHER_CTX_new());
+    // The portable half adds and checks the PKCS#7 fill, so OpenSSL sees whole blocks only.
+    if (!made || !EVP_CipherInit_ex2(made.get(), cipher.get(), nullptr, nullptr, 1, nullptr) ||
+        !EVP_CIPHER_CTX_set_padding(made.get(), 0)) {
+      ThrowOpenSslError("Setting up Triple DES");
+    }
+    return made;
   }();
 
-  std::unique_ptr<EVP_CIPHER_CTX, CipherContextFree> context(EVP_CIPHER_CTX_new());
-  if (!context) ThrowOpenSslError("Creating a cipher context");
-  // The portable half adds and checks the PKCS#7 fill, so OpenSSL sees whole blocks only.
-  if (!EVP_CipherInit_ex2(context.get(), cipher.get(), key.data(), iv.data(), encrypt ? 1 : 0,
-                          nullptr) ||
-      !EVP_CIPHER_CTX_set_padding(context.get(), 0)) {
-    ThrowOpenSslError("Setting up Triple DES");
+  if (!EVP_CipherInit_ex2(context.get(), nullptr, key.data(), iv.data(), encrypt ? 1 : 0,
+                          nullptr)) {
+    ThrowOpenSslError("Setting the Triple DES key");
   }
-  std::vector<uint8_t> out(data.size());
+  // CBC in OpenSSL may write its output over its input.
   int written = 0;
   int finished = 0;
-  if (!EVP_CipherUpdate(context.get(), out.data(), &written, data.data(), int(data.size())) ||
-      !EVP_CipherFinal_ex(context.get(), out.data() + written, &finished) ||
+  if (!EVP_CipherUpdate(context.get(), data.data(), &written, data.data(), int(data.size())) ||
+      !EVP_CipherFinal_ex(context.get(), data.data() + written, &finished) ||
       size_t(written) + size_t(finished) != data.size()) {
     ThrowOpenSslError("Triple DES");
   }
-  return out;
 }
 
 }  // namespace detail

@@ -44,15 +44,43 @@ char32_t Lower(char32_t cp, locale_t locale) {
   return locale ? char32_t(towlower_l(wint_t(cp), locale)) : cp;
 }
 
+// Whether the locale lower-cases A-Z to a-z and leaves the rest of ASCII alone (all but the
+// Turkish and Azeri ones): such text then needs no call into the C library.
+bool PlainAsciiCase(locale_t locale) {
+  static const bool plain = [locale] {
+    for (char32_t c = 0; c < 0x80; ++c) {
+      const char32_t expected = c >= U'A' && c <= U'Z' ? c + 32 : c;
+      if (Lower(c, locale) != expected) return false;
+    }
+    return true;
+  }();
+  return plain;
+}
+
 }  // namespace
 
 std::u16string ToLowerLocale(std::u16string_view text) {
   const locale_t locale = CaseLocale();
+  const bool plainAscii = PlainAsciiCase(locale);
+  if (plainAscii) {  // most names: ASCII only, lower-cased in place
+    std::u16string out(text);
+    bool ascii = true;
+    for (char16_t& c : out) {
+      if (c >= 0x80) {
+        ascii = false;
+        break;
+      }
+      if (c >= u'A' && c <= u'Z') c = char16_t(c + 32);
+    }
+    if (ascii) return out;
+  }
   std::u16string out;
   out.reserve(text.size());
   for (size_t i = 0; i < text.size(); ++i) {
     const char16_t c = text[i];
-    if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
+    if (c < 0x80 && plainAscii) {
+      out += c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
+    } else if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
       Append(out, Lower(0x10000 + ((char32_t(c) - 0xD800) << 10) + (text[i + 1] - 0xDC00), locale));
       ++i;
     } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {

@@ -3,6 +3,7 @@
 // bcrypt.h needs the types of windows.h first.
 #include <bcrypt.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -91,7 +92,7 @@ std::array<uint8_t, 16> Md5(ByteSpan data) {
 
 namespace detail {
 
-std::vector<uint8_t> TripleDesCbc(bool encrypt, ByteSpan key, ByteSpan iv, ByteSpan data) {
+void TripleDesCbc(bool encrypt, ByteSpan key, ByteSpan iv, std::span<uint8_t> data) {
   unique_bcrypt_key keyHandle;
   BCRYPT_KEY_HANDLE generated = nullptr;
   Check("BCryptGenerateSymmetricKey",
@@ -99,20 +100,18 @@ std::vector<uint8_t> TripleDesCbc(bool encrypt, ByteSpan key, ByteSpan iv, ByteS
                                    const_cast<PUCHAR>(key.data()), ULONG(key.size()), 0));
   keyHandle.reset(generated);
 
-  // CNG updates the vector in place as it chains; the caller's stays untouched. No
-  // BCRYPT_BLOCK_PADDING: the portable half adds and checks the PKCS#7 fill.
-  std::vector<uint8_t> chain(iv.begin(), iv.end());
-  std::vector<uint8_t> out(data.size());
+  // CNG updates the vector as it chains, so it gets a copy. No BCRYPT_BLOCK_PADDING: the
+  // portable half adds and checks the PKCS#7 fill. CNG may write its output over its input.
+  uint8_t chain[kTripleDesBlockSize];
+  std::copy(iv.begin(), iv.end(), chain);
+  const ULONG size = ULONG(data.size());
   ULONG written = 0;
-  auto* input = const_cast<PUCHAR>(data.data());
-  NTSTATUS status =
-      encrypt ? BCryptEncrypt(keyHandle.get(), input, ULONG(data.size()), nullptr, chain.data(),
-                              ULONG(chain.size()), out.data(), ULONG(out.size()), &written, 0)
-              : BCryptDecrypt(keyHandle.get(), input, ULONG(data.size()), nullptr, chain.data(),
-                              ULONG(chain.size()), out.data(), ULONG(out.size()), &written, 0);
+  NTSTATUS status = encrypt ? BCryptEncrypt(keyHandle.get(), data.data(), size, nullptr, chain,
+                                            sizeof chain, data.data(), size, &written, 0)
+                            : BCryptDecrypt(keyHandle.get(), data.data(), size, nullptr, chain,
+                                            sizeof chain, data.data(), size, &written, 0);
   Check(encrypt ? "BCryptEncrypt" : "BCryptDecrypt", status);
-  if (written != data.size()) ThrowStatus(encrypt ? "BCryptEncrypt" : "BCryptDecrypt", status);
-  return out;
+  if (written != size) ThrowStatus(encrypt ? "BCryptEncrypt" : "BCryptDecrypt", status);
 }
 
 }  // namespace detail
