@@ -1,6 +1,8 @@
 // Option parsing and help text shared by every subcommand of the tool.
 #include "command.h"
 
+#include <algorithm>
+
 #include "platform/terminal.h"
 
 namespace Tarnwick::tool {
