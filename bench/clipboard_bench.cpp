@@ -5,7 +5,7 @@
 
 #include "clipboard/cf_html.h"
 #include "platform/text.h"
-#include "ratio.h"
+#include "ratio_reporter.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "commands/exports.h"
 #include "emulator/emulator_api.h"
-#include "ratio.h"
+#include "ratio_reporter.h"
 #include "tarnwick/ov_host_api.h"
 
 namespace {

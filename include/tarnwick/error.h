@@ -47,6 +47,13 @@ class HostBindingError : public Error {
   Reason reason_;
 };
 
+// Encrypted data that does not decrypt: a cipher of the wrong length, fill bytes that do not
+// check out (a wrong key or a damaged text), or the platform's cipher refusing the input.
+class CryptographicError : public Error {
+ public:
+  using Error::Error;
+};
+
 // The clipboard stayed held by another program through every retry.
 class ClipboardError : public Error {
  public:

@@ -23,6 +23,11 @@ size_t Utf8Length(std::u16string_view text);
 
 std::string ToAnsi(std::u16string_view text);
 
+// Lower case under the current locale's rules: the user's locale on Windows, the environment's
+// LC_CTYPE elsewhere (Unicode's own mapping when that is the plain C locale). Surrogate pairs
+// and lone surrogates pass through; the result may differ in length only where the locale says.
+std::u16string ToLowerLocale(std::u16string_view text);
+
 // For messages built from ASCII literals and numbers.
 std::u16string FromAscii(std::string_view ascii);
 

@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# The `tarnwick` tool as an administrator runs it, natively or under Wine:
+#   tarnwick_cli_test.sh COMMAND...   (the command that starts the tool, e.g. tools/wine-run
+#                                      PREFIX bin/tarnwick.exe)
+# Each password goes in on standard input; each printed text is decrypted again with the
+# openssl command line, independently of the library.
+set -uo pipefail
+tool=("$@")
+
+failures=0
+checks=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# run STDIN ARGS... -> sets out, err, rc
+run() {
+  local input=$1
+  shift
+  local outfile errfile
+  outfile=$(mktemp)
+  errfile=$(mktemp)
+  printf '%s' "$input" | "${tool[@]}" "$@" >"$outfile" 2>"$errfile"
+  rc=${PIPESTATUS[1]}
+  out=$(tr -d '\r' <"$outfile")
+  err=$(tr -d '\r' <"$errfile")
+  rm -f "$outfile" "$errfile"
+  checks=$((checks + 1))
+}
+
+# decrypt TEXT KEYTEXT -> the password, decrypted with openssl under the key made from KEYTEXT
+# ("{data source}_{user}", lower case): SHA-1 of its UTF-16LE bytes, 19 bytes kept, five zeros.
+decrypt() {
+  local key iv
+  key=$(printf '%s' "$2" | iconv -f UTF-8 -t UTF-16LE | sha1sum | cut -c1-38)0000000000
+  iv=$(printf '' | sha1sum | cut -c1-16)
+  printf '%s\n' "$1" | openssl enc -d -a -A -des-ede3-cbc -K "$key" -iv "$iv" | iconv -f UTF-16LE -t UTF-8
+}
+
+# expect_text STDIN DATASOURCE USER EXPECTED_TEXT PASSWORD KEYTEXT
+expect_text() {
+  run "$1" encrypt-password --datasource "$2" --user "$3"
+  [ "$rc" -eq 0 ] || fail "encrypt-password $2/$3 exited $rc: $err"
+  [ "$out" = "$4" ] || fail "encrypt-password $2/$3 printed '$out', expected '$4'"
+  [ -z "$err" ] || fail "encrypt-password $2/$3 wrote to standard error: $err"
+  local back
+  back=$(decrypt "$out" "$6")
+  [ "$back" = "$5" ] || fail "openssl decrypted '$out' to '$back', expected '$5'"
+}
+
+echo "== encrypt-password prints the known texts, and openssl decrypts them back"
+expect_text $'Secret1\n' archive:Main alice 'B29BgOIdf9/S41QMZOWCBw==' Secret1 archive:main_alice
+# 8 characters, no line end: 24 cipher bytes, 32 characters of text.
+expect_text '12345678' archive:Main Bob 'eGqZvwbxm0nCHTQTjq7Jqt7JJdIQfnUp' 12345678 archive:main_bob
+# Non-ASCII names and password, CR LF line end, upper-case names.
+expect_text $'Grüße€\r\n' 'BÜRO-ARCHIV' 'Jürgen' 'Mu/y+LISLJzX+t/oGg9aaw==' 'Grüße€' \
+  'büro-archiv_jürgen'
+# Only the first line is the password.
+expect_text $'correct horse battery staple\nsecond line\n' ORV svc_batch \
+  'vuoH2+Uall9/H/z98Wtb4u+TH0+8O88P5rUllLpQfG1bk4xPM6G3d4Or17vhsTn9GNf/agQdf+CpI23kAl+5Ew==' \
+  'correct horse battery staple' orv_svc_batch
+
+echo "== --name=value form"
+run $'Secret1\n' encrypt-password --user=alice --datasource=archive:Main
+[ "$rc" -eq 0 ] && [ "$out" = 'B29BgOIdf9/S41QMZOWCBw==' ] || fail "--name=value: rc=$rc out=$out"
+
+echo "== help"
+run '' --help
+[ "$rc" -eq 0 ] && grep -q 'encrypt-password' <<<"$out" || fail "--help: rc=$rc out=$out"
+run '' encrypt-password --help
+[ "$rc" -eq 0 ] && grep -q -- '--datasource NAME' <<<"$out" || fail "command --help: rc=$rc"
+run '' help encrypt-password
+[ "$rc" -eq 0 ] && grep -q 'OvPassword' <<<"$out" || fail "help COMMAND: rc=$rc"
+
+echo "== failures: exit 1 with nothing on standard output"
+for input in $'\n' ''; do
+  run "$input" encrypt-password --datasource archive:Main --user alice
+  [ "$rc" -eq 1 ] && [ -z "$out" ] && [ -n "$err" ] || fail "password '$input': rc=$rc out=$out"
+done
+
+echo "== wrong usage: exit 2 with the usage on standard error"
+for args in "" "frob" "encrypt-password --user alice" "encrypt-password --datasource" \
+  "encrypt-password --datasource archive:Main --user alice --frob" \
+  "encrypt-password --datasource= --user alice" \
+  "encrypt-password --user alice --user bob --datasource archive:Main"; do
+  # shellcheck disable=SC2086  # the words are the arguments
+  run $'Secret1\n' $args
+  [ "$rc" -eq 2 ] && [ -z "$out" ] && grep -q '^tarnwick: ' <<<"$err" ||
+    fail "'$args': rc=$rc out=$out err=$err"
+done
+
+echo "$(( failures == 0 ? 1 : 0 )) passed, $(( failures > 0 ? 1 : 0 )) failed: tarnwick tool ($checks runs, $failures failed checks)"
+exit $(( failures > 0 ))
