@@ -47,6 +47,13 @@ class HostBindingError : public Error {
   Reason reason_;
 };
 
+// A host function gave no result where the binding must hand one on: a GUID getter's null
+// pointer, which has no GUID to copy.
+class HostResultError : public Error {
+ public:
+  using Error::Error;
+};
+
 // The clipboard stayed held by another program through every retry.
 class ClipboardError : public Error {
  public:
