@@ -6,6 +6,7 @@
 
 #include "emulator/datasource.h"
 #include "emulator/emulator_api.h"
+#include "emulator/export_hiding.h"
 
 using namespace Tarnwick::Emulator;
 
@@ -35,7 +36,10 @@ int32_t Load(const std::string& json) {
 
 }  // namespace
 
-EMU_API void emu_Reset() { Host::Instance().Reset(); }
+EMU_API void emu_Reset() {
+  Host::Instance().Reset();
+  ShowAllExports();
+}
 
 EMU_API int32_t emu_LoadFixture(const char* json) { return json ? Load(json) : 0; }
 
@@ -88,6 +92,7 @@ EMU_API void emu_HideEntryPoint(const char* name, int32_t hide) {
   Host& host = Host::Instance();
   std::lock_guard lock(host.mutex());
   host.SetHidden(name, hide != 0);
+  SetExportHidden(name, hide != 0);
 }
 
 EMU_API void emu_HideLibrary(const char* fileName, int32_t hide) {

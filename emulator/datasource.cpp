@@ -72,6 +72,18 @@ Datasource ParseFixture(const std::string& json) {
                                             item.at("id").get<int32_t>(), GuidOf(item),
                                             Text(item, "name"), Text(item, "file")});
   }
+  for (const auto& item : root.value("environments", nlohmann::json::array())) {
+    Environment environment;
+    environment.id = item.at("id").get<int32_t>();
+    environment.tableId = item.value("table", 0);
+    environment.flags = item.value("flags", 0);
+    environment.attributeCount = item.value("attributes", 0);
+    environment.viewId = item.value("view", 0);
+    environment.system = item.value("system", false);
+    environment.name = Text(item, "name");
+    environment.description = Text(item, "description");
+    datasource.environments.push_back(std::move(environment));
+  }
   datasource.Index();
   return datasource;
 }
@@ -91,6 +103,7 @@ void Host::Reset() {
   failing_.clear();
   nullText_.clear();
   hidden_.clear();
+  hooks_.clear();
   invalidFrees_ = 0;
 }
 
@@ -100,6 +113,7 @@ void Host::ReplaceDatasource(Datasource datasource) {
   hostTexts_.clear();
   documentBuffers_.clear();
   projectSelection_.clear();
+  environmentSelection_.clear();
 }
 
 const char16_t* Host::HostText(const char* getter, std::optional<std::u16string> text) {

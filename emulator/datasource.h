@@ -12,6 +12,7 @@
 
 #include "tarnwick/guid.h"
 #include "tarnwick/host_types.h"
+#include "tarnwick/ov_records.h"
 
 namespace Tarnwick::Emulator {
 
@@ -33,10 +34,22 @@ struct Document {
   std::u16string fileName;
 };
 
+struct Environment {
+  int32_t id = 0;
+  int32_t tableId = 0;
+  int32_t flags = 0;
+  int32_t attributeCount = 0;
+  int32_t viewId = 0;
+  bool system = false;  // listed only when a select asks for the host's system environments
+  std::u16string name;
+  std::u16string description;
+};
+
 struct Datasource {
   std::u16string name;
   std::vector<Folder> folders;
   std::vector<Document> documents;
+  std::vector<Environment> environments;
 
   const Folder* FindFolder(int32_t id) const;
   const Folder* FindFolder(const Guid& guid) const;
@@ -96,6 +109,16 @@ class Host {
 
   // The process-wide current folder selection.
   std::vector<const Folder*>& projectSelection() { return projectSelection_; }
+  // The process-wide current environment selection.
+  std::vector<const Environment*>& environmentSelection() { return environmentSelection_; }
+
+  // Hooks registered with qxApi_AddHook, in registration order; kept until emu_Reset.
+  struct Hook {
+    int32_t id;
+    int32_t type;
+    OvWrapper::GenericHookFunction function;
+  };
+  std::vector<Hook>& hooks() { return hooks_; }
 
  private:
   static void Toggle(std::set<std::string>& names, const std::string& name, bool on) {
@@ -116,6 +139,8 @@ class Host {
   HostHandle nextHandle_ = 0x1000;
   int32_t invalidFrees_ = 0;
   std::vector<const Folder*> projectSelection_;
+  std::vector<const Environment*> environmentSelection_;
+  std::vector<Hook> hooks_;
 };
 
 }  // namespace Tarnwick::Emulator

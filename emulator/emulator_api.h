@@ -6,6 +6,7 @@
 //   emu_LoadFixture(jsonText);                 // another datasource
 //   emu_FailFunction("qxApi_SelectProject", 1) // it now returns its failure value
 //   emu_GetCallLog(buffer, size);              // "qxApi_SelectProject(3)\n..." in call order
+//   emu_CallHooks(hookId, hookType, ...)       // runs the hooks a plug-in registered
 //
 // Texts crossing here are UTF-8, zero-terminated.
 #pragma once
@@ -36,10 +37,17 @@ EMU_API void emu_ClearCallLog();
 // (0, null, -1); a null-text function returns a null pointer instead of its text.
 EMU_API void emu_FailFunction(const char* name, int32_t fail);
 EMU_API void emu_ReturnNullText(const char* name, int32_t on);
-// A hidden entry point or library cannot be bound while hidden (native build; the Windows
-// DLLs always export their names).
+// A hidden entry point cannot be bound while hidden, in both builds (the DLLs hide it from
+// GetProcAddress, export_hiding.h); a hidden library cannot be loaded (native build only).
+// A binding already made stays bound.
 EMU_API void emu_HideEntryPoint(const char* name, int32_t hide);
 EMU_API void emu_HideLibrary(const char* fileName, int32_t hide);
+
+// Calls the hooks registered with qxApi_AddHook for (hookId, hookType), in registration order,
+// until one returns other than QXHOOK_CALL_NEXT_IN_CHAIN (2); each receives aParam1, aParam2 and
+// pResult. Returns the last hook's result, -1 when no hook is registered for the pair.
+EMU_API int32_t emu_CallHooks(int32_t hookId, int32_t hookType, intptr_t aParam1, int32_t aParam2,
+                              int32_t* pResult);
 
 // Host data buffers selected and not yet freed, and frees of handles that were not live.
 EMU_API int32_t emu_OpenDataBufferCount();

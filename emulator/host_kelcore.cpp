@@ -2,10 +2,13 @@
 // host's conventions (0 for failure, host-owned text until the next call of that getter, data
 // buffers freed once, one current folder selection per process).
 #include <cstring>
-#include <sstream>
+#include <string>
+#include <string_view>
 
 #include "emulator/datasource.h"
 #include "emulator/host_api.h"
+#include "emulator/host_call.h"
+#include "platform/text.h"
 
 using namespace Tarnwick::Emulator;
 
@@ -15,23 +18,24 @@ constexpr int32_t kDocumentName = 20;     // DocumentProperty::Name
 constexpr int32_t kDocumentFileName = 21; // DocumentProperty::FileName
 constexpr int32_t kDocumentDesc = 22;     // DocumentProperty::Desc
 constexpr int32_t kProjectName = 12;      // ProjectProperty::Name
+constexpr int32_t kDocumentGuid = 47;     // DocumentProperty::DocGuid
+constexpr int32_t kDocumentProjectGuid = 48;  // DocumentProperty::ProjGuid
 
-template <typename... Args>
-std::string Entry(const char* function, const Args&... args) {
-  std::ostringstream text;
-  text << function << '(';
-  const char* separator = "";
-  ((text << separator << args, separator = ", "), ...);
-  text << ')';
-  return text.str();
+// 8-bit text as it came, for the call log: printable ASCII kept, every other byte as \xNN.
+std::string Bytes(const char* text) {
+  if (!text) return "null";
+  std::string out = "\"";
+  for (const char* c = text; *c; ++c) {
+    auto byte = static_cast<unsigned char>(*c);
+    if (byte >= 0x20 && byte < 0x7f && byte != '\\' && byte != '"') {
+      out += char(byte);
+    } else {
+      static const char kHex[] = "0123456789abcdef";
+      out += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xf]};
+    }
+  }
+  return out + "\"";
 }
-
-// Takes the host lock and logs the call for the rest of the function.
-#define HOST_CALL(function, ...)                          \
-  Host& host = Host::Instance();                          \
-  std::lock_guard lock(host.mutex());                     \
-  host.Log(Entry(#function __VA_OPT__(, ) __VA_ARGS__)); \
-  [[maybe_unused]] const char* const hostFunction = #function
 
 }  // namespace
 
@@ -87,6 +91,25 @@ EMU_HOSTAPI(HostBool) qxApi_GetProjectGUIDsByIds(int32_t lCount, const int32_t* 
   return 1;
 }
 
+// The GUIDs of the document whose file name (the part after the last backslash or slash, in the
+// ANSI code page) is the given one.
+EMU_HOSTAPI(HostBool) qxApi_GetGuidsFromFileName(const char* lpctstrFileName, Guid* pProjectGuid,
+                                                  Guid* pDocumentGuid) {
+  HOST_CALL(qxApi_GetGuidsFromFileName, Bytes(lpctstrFileName));
+  if (host.Failing(hostFunction) || !lpctstrFileName || !pProjectGuid || !pDocumentGuid) return 0;
+  std::string_view path(lpctstrFileName);
+  std::string_view name = path.substr(path.find_last_of("\\/") + 1);
+  for (const Document& document : host.datasource().documents) {
+    if (Tarnwick::platform::ToAnsi(document.fileName) != name) continue;
+    const Folder* folder = host.datasource().FindFolder(document.projectId);
+    if (!folder) return 0;
+    *pProjectGuid = folder->guid;
+    *pDocumentGuid = document.guid;
+    return 1;
+  }
+  return 0;
+}
+
 EMU_HOSTAPI(HostHandle) qxApi_SelectDocumentDataBuffer(int32_t lProjectId, int32_t lDocumentId) {
   HOST_CALL(qxApi_SelectDocumentDataBuffer, lProjectId, lDocumentId);
   // An unknown folder gives no buffer; an unknown document in a known folder an empty one.
@@ -121,6 +144,28 @@ EMU_HOSTAPI(const char16_t*)
       return host.HostText(hostFunction, document.fileName);
     case kDocumentDesc:
       return host.HostText(hostFunction, u"");
+    default:
+      return nullptr;
+  }
+}
+
+// A pointer to the host's own copy of a document's GUID or its folder's, valid while the
+// datasource lasts.
+EMU_HOSTAPI(const Guid*)
+    qxApi_DmsDataBufferGetGuidProperty(HostHandle hDataBuffer, int32_t lPropertyId, int32_t lIdxRow) {
+  HOST_CALL(qxApi_DmsDataBufferGetGuidProperty, hDataBuffer, lPropertyId, lIdxRow);
+  const auto* rows = host.DocumentBuffer(hDataBuffer);
+  if (host.Failing(hostFunction) || !rows || lIdxRow < 0 || lIdxRow >= int32_t(rows->size())) {
+    return nullptr;
+  }
+  const Document& document = *(*rows)[size_t(lIdxRow)];
+  switch (lPropertyId) {
+    case kDocumentGuid:
+      return &document.guid;
+    case kDocumentProjectGuid: {
+      const Folder* folder = host.datasource().FindFolder(document.projectId);
+      return folder ? &folder->guid : nullptr;
+    }
     default:
       return nullptr;
   }

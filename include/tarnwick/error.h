@@ -54,6 +54,13 @@ class CryptographicError : public Error {
   using Error::Error;
 };
 
+// A host function gave no result where the binding must hand one on: a GUID getter's null
+// pointer, which has no GUID to copy.
+class HostResultError : public Error {
+ public:
+  using Error::Error;
+};
+
 // The clipboard stayed held by another program through every retry.
 class ClipboardError : public Error {
  public:

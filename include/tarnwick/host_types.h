@@ -3,6 +3,7 @@
 // The host exports plain C functions with the Windows standard calling convention, takes text
 // as zero-terminated UTF-16 (char16_t here: the same 16-bit units as wchar_t on Windows), and
 // passes handles (data buffers, datasources, monikers) as pointer-sized values, 0 meaning none.
+// The records it exchanges are in ov_records.h, its enumerations in ov_enums.h.
 #pragma once
 
 #include <cstdint>
@@ -24,12 +25,5 @@ using HostBool = int32_t;
 
 // A pointer-sized opaque host value: handles, and pointers to host-owned text or GUIDs.
 using HostHandle = intptr_t;
-
-// One document: its folder (project) id and its id within that folder.
-struct QxDocItem {
-  int32_t lProjectId;
-  int32_t lDocumentId;
-};
-static_assert(sizeof(QxDocItem) == 8);
 
 }  // namespace Tarnwick::OvWrapper

@@ -14,6 +14,8 @@
 
 namespace Tarnwick::OvWrapper::detail {
 
+// The libraries of host_functions.inc's library column. KERNEL32 is the system's, for the
+// narrow process-environment functions.
 enum class HostLibrary { kelcore, kelview, kelbase, kelctl, OvManagedWorkspace, KERNEL32 };
 
 const char16_t* LibraryFileName(HostLibrary library);
@@ -29,10 +31,11 @@ class EntryPoint {
  public:
   constexpr EntryPoint(HostLibrary library, const char* name) : library_(library), name_(name) {}
 
-  // The entry point, after the binding's start-up; throws HostBindingError.
+  // The entry point, after the binding's start-up; throws HostBindingError. KERNEL32 is
+  // Windows' own and needs no start-up, which itself reads and writes Path through it.
   template <typename Function>
   Function As() {
-    EnsureStarted();
+    if (library_ != HostLibrary::KERNEL32) EnsureStarted();
     return AsDuringStartUp<Function>();
   }
 
