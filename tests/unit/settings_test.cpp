@@ -12,6 +12,7 @@
 #include "platform/random.h"
 #include "tarnwick/dorn_utilities.h"
 #include "tarnwick/error.h"
+#include "tarnwick/gmail_links_to_clipboard.h"
 #include "util/settings.h"
 
 namespace Tarnwick {
@@ -265,6 +266,31 @@ TEST(FileLocks, ARefusalForLackOfRightsReachesTheCaller) {
   if (!refused) GTEST_SKIP() << "this account may write read-only files";
   EXPECT_THROW(DU::IsFileLocked(file), AccessDeniedError);
   std::filesystem::permissions(std::filesystem::path(file), std::filesystem::perms::owner_all);
+}
+
+}  // namespace
+}  // namespace Tarnwick
+
+namespace Tarnwick {
+namespace {
+
+TEST(LauncherAddress, ComesFromTheLibrarySettingsWhenTheyHoldOne) {
+  using GMailLinksToClipboard::detail::InitialURNPrefix;
+  testing::ModuleFolder folder;
+  EXPECT_EQ(InitialURNPrefix(), GMailLinksToClipboard::kDefaultURNPrefix) << "no settings file";
+  folder.WriteProcessSettings(R"(<add key="URNPrefix" value="http://process/" />)");
+  EXPECT_EQ(InitialURNPrefix(), GMailLinksToClipboard::kDefaultURNPrefix)
+      << "the program's settings file is not the library's";
+  folder.WriteLibrarySettings(R"(<add key="URNPrefix" value="" />)");
+  EXPECT_EQ(InitialURNPrefix(), GMailLinksToClipboard::kDefaultURNPrefix) << "empty value";
+  folder.WriteLibrarySettings(
+      R"(<add key="URNPrefix" value="https://intranet.example/Web/OvURLLauncher.html" />)");
+  EXPECT_EQ(InitialURNPrefix(), u"https://intranet.example/Web/OvURLLauncher.html");
+
+  platform::DebugOutputCapture debug;
+  testing::ModuleFolder::WriteFile(folder.Path(u"Tarnwick.dll.config"), "<configuration>");
+  EXPECT_EQ(InitialURNPrefix(), GMailLinksToClipboard::kDefaultURNPrefix);
+  EXPECT_TRUE(debug.Contains(u"Tarnwick.dll.config line "));
 }
 
 }  // namespace
