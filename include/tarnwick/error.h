@@ -61,6 +61,26 @@ class HostResultError : public Error {
   using Error::Error;
 };
 
+// A file or folder could not be opened, read or written; the message names it and gives the
+// system's reason.
+class FileError : public Error {
+ public:
+  using Error::Error;
+};
+
+// The system refused a file for lack of rights (a read-only file, missing permissions).
+class AccessDeniedError : public FileError {
+ public:
+  using FileError::FileError;
+};
+
+// A settings file exists but cannot be read, or is not a well-formed settings file; the
+// message names the file and, for a malformed file, the line.
+class SettingsError : public Error {
+ public:
+  using Error::Error;
+};
+
 // The clipboard stayed held by another program through every retry.
 class ClipboardError : public Error {
  public:

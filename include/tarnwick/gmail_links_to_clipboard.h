@@ -21,6 +21,8 @@ inline constexpr int32_t IDOK = 1;
 inline constexpr std::u16string_view kDefaultURNPrefix = u"http://localhost/Web/OvURLLauncher.html";
 
 // The link-launcher address in front of every link; each command reads it once at its start.
+// Its first value is the key "URNPrefix" of Tarnwick.dll.config when that holds a non-empty
+// value (read once, on first use), else kDefaultURNPrefix; SetURNPrefix replaces it.
 std::u16string URNPrefix();
 void SetURNPrefix(std::u16string_view prefix);
 
@@ -29,6 +31,10 @@ void SetURNPrefix(std::u16string_view prefix);
 void CopyHtmlToClipBoard(std::u16string_view html);
 
 namespace detail {
+// The first value of URNPrefix: the library settings' "URNPrefix" when it holds one, else
+// kDefaultURNPrefix (also when the settings file cannot be read).
+std::u16string InitialURNPrefix();
+
 // The workers behind the exports; both return IDOK.
 int32_t MakeDocumentLinks(uint32_t uiCount, const int32_t* plProjArray, const int32_t* plDocArray,
                           bool bHTMLLink);

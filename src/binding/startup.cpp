@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "binding/host_library.h"
+#include "binding/shared_state.h"
 #include "platform/debug_output.h"
 #include "tarnwick/error.h"
 #include "tarnwick/host_types.h"
@@ -16,7 +17,17 @@ std::atomic<bool> g_started{false};
 std::mutex g_startUpMutex;
 std::exception_ptr g_startUpFailure;
 
+struct SharedState {
+  std::unordered_map<std::u16string, HostHandle> sessionHandles;
+  std::mutex _lockObject;
+};
+SharedState* g_state = nullptr;  // set by the start-up, under g_startUpMutex
+
 void RunStartUp() {
+  // The shared state exists before the first host call, also when the start-up fails.
+  static SharedState state;
+  g_state = &state;
+
   static EntryPoint initialize(HostLibrary::kelcore, "qxApi_Initialize");
   using Initialize = HostBool(TARNWICK_HOSTAPI*)(int32_t);
 
@@ -54,6 +65,16 @@ void EnsureStarted() {
     throw;
   }
   g_started.store(true, std::memory_order_release);
+}
+
+std::unordered_map<std::u16string, HostHandle>& sessionHandles() {
+  EnsureStarted();
+  return g_state->sessionHandles;
+}
+
+std::mutex& _lockObject() {
+  EnsureStarted();
+  return g_state->_lockObject;
 }
 
 }  // namespace Tarnwick::OvWrapper::detail

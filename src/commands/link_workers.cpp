@@ -1,13 +1,16 @@
 // The link workers behind the four menu commands.
 #include <mutex>
+#include <optional>
 
 #include "clipboard/clipboard_writer.h"
 #include "platform/clipboard.h"
+#include "platform/debug_output.h"
 #include "platform/text.h"
 #include "tarnwick/addresses.h"
 #include "tarnwick/clipboard_helper.h"
 #include "tarnwick/gmail_links_to_clipboard.h"
 #include "tarnwick/ov_host_api.h"
+#include "util/settings.h"
 
 namespace Tarnwick::GMailLinksToClipboard {
 namespace {
@@ -15,7 +18,7 @@ namespace {
 constexpr int32_t kDocumentNameProperty = 20;  // DocumentProperty::Name
 
 std::mutex g_prefixMutex;
-std::u16string g_prefix(kDefaultURNPrefix);
+std::optional<std::u16string> g_prefix;  // set on first use, or by SetURNPrefix before it
 
 // Frees a host data buffer when the scope ends, whatever happened in it.
 class DataBufferScope {
@@ -65,7 +68,8 @@ void PlaceBareText(std::u16string_view text) {
 
 std::u16string URNPrefix() {
   std::lock_guard lock(g_prefixMutex);
-  return g_prefix;
+  if (!g_prefix) g_prefix = detail::InitialURNPrefix();
+  return *g_prefix;
 }
 
 void SetURNPrefix(std::u16string_view prefix) {
@@ -74,6 +78,20 @@ void SetURNPrefix(std::u16string_view prefix) {
 }
 
 namespace detail {
+
+// An administrator points the menu commands at the site's launcher page with the key
+// "URNPrefix" in Tarnwick.dll.config. A settings file that cannot be read must not cost the
+// user the command: the built-in address stands in and the reason goes to the debug output.
+std::u16string InitialURNPrefix() {
+  try {
+    std::optional<std::u16string> configured =
+        DornUtilities::detail::FindSettingFromDLLConfig(u"URNPrefix");
+    if (configured && !configured->empty()) return *configured;
+  } catch (const std::exception& error) {
+    platform::WriteDebugOutput(platform::FromUtf8(error.what()));
+  }
+  return std::u16string(kDefaultURNPrefix);
+}
 
 int32_t MakeDocumentLinks(uint32_t uiCount, const int32_t* plProjArray, const int32_t* plDocArray,
                           bool bHTMLLink) {

@@ -5,8 +5,8 @@
 //
 // UTF-16 to UTF-8 is exact for well-formed text; a lone surrogate, which UTF-8 cannot hold,
 // becomes U+FFFD (three bytes), the same count that Utf8Length gives for it. UTF-8 to UTF-16
-// turns each malformed sequence into U+FFFD. ToAnsi goes through the platform: the system ANSI
-// code page on Windows, the locale's UTF-8 elsewhere.
+// turns each malformed sequence into U+FFFD. ToAnsi and FromAnsi go through the platform: the
+// system ANSI code page on Windows, the locale's UTF-8 elsewhere.
 #pragma once
 
 #include <cstddef>
@@ -22,6 +22,7 @@ std::u16string FromUtf8(std::string_view bytes);
 size_t Utf8Length(std::u16string_view text);
 
 std::string ToAnsi(std::u16string_view text);
+std::u16string FromAnsi(std::string_view bytes);
 
 // Lower case under the current locale's rules: the user's locale on Windows, the environment's
 // LC_CTYPE elsewhere (Unicode's own mapping when that is the plain C locale). Surrogate pairs

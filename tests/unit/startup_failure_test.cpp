@@ -23,6 +23,9 @@ TEST(FailedStartUp, IsRememberedAndRethrownOnEveryLaterUse) {
 
   EXPECT_THROW(OvWrapper::GetProjectURL(3), HostBindingError);
   EXPECT_TRUE(debug.Contains(u"Fixing path..."));
+  // Linux has no registry: nothing installed, and the minimum of a 64-bit process.
+  EXPECT_TRUE(debug.Contains(u"Registry search could not find installation directory for a "
+                             u"Orvane version matching minimum required version '8.11'."));
 
   // The library is back, but the start-up is not repeated.
   Emulator::HideLibrary("kelcore.dll", false);
