@@ -336,5 +336,20 @@ TEST_F(SqlSelectTest, StatementsRunAsABatchAndStopAtTheFirstFailure) {
   EXPECT_FALSE(OvWrapper::qxApi_ExecuteSqlStatement(u"  -- nothing"));
 }
 
+TEST(SqlSelectSample, TheBuiltInSampleHoldsATableToSelectFrom) {
+  Emulator::Reset();
+  platform::DebugOutputCapture capture;
+  DataTable drawings = OvWrapper::CreateDataTableFromSQLSelect(
+      u"select number, title, revision, issued, approved from drawings where project = 3 "
+      u"order by number",
+      u"Drawings");
+  ASSERT_EQ(drawings.RowCount(), 3u);
+  EXPECT_EQ(drawings.Get<std::u16string>(1, drawings.ColumnIndex(u"Title")), u"Abutment Süd");
+  EXPECT_EQ(drawings.Value(0, 3), DataValue(At(2024, 3, 1, 9, 15)));
+  EXPECT_EQ(drawings.Get<bool>(0, 4), true);
+  EXPECT_FALSE(drawings.HasValue(2, 3));
+  EXPECT_THAT(capture.Lines(), ElementsAre(u"Error parsing '' into date for column issued"));
+}
+
 }  // namespace
 }  // namespace Tarnwick
