@@ -121,7 +121,8 @@ DataColumn GetDataColumn(std::u16string sName, SQLSelectDBColumnTypes iNativeTyp
     }
   }();
   if (!type) {
-    // The labels of the two numbers are the other way round; the line has always read so.
+    // The line calls the native type "type" and the host's type "nativetype"; readers of the
+    // trace know it in this form, so it stays.
     std::u16string line = u"No mapping found for '";
     line.append(sName)
         .append(u"' type ")
@@ -158,7 +159,11 @@ DataTable CreateDataTableFromSQLSelect(const std::u16string& sSQL, std::u16strin
   }
 
   const util::ParseConventions conventions = util::ParseConventions::Current();
-  if (rowCount > 0) table.Reserve(size_t(rowCount));
+  try {
+    if (rowCount > 0) table.Reserve(size_t(rowCount));
+  } catch (const std::exception&) {
+    // Room for all rows at once is only a saving; without it the rows are added as they come.
+  }
   DataRow row = table.NewRow();
   for (int32_t r = 0; r < rowCount; ++r) {
     for (int32_t c = 0; c < columnCount; ++c) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <stdexcept>
 #include <type_traits>
 
 #include "platform/text.h"
@@ -44,15 +45,21 @@ std::u16string_view TextAt(const TextValues& values, size_t row) {
 TextSpan AppendText(TextValues& values, std::u16string_view text) {
   constexpr size_t kLimit = std::numeric_limits<uint32_t>::max();
   if (text.size() > kLimit - values.pool.size()) {
-    throw DataTableError("the text of one column exceeds 4 GiB characters");
+    throw DataTableError("One column cannot hold more than 4294967295 characters of text.");
   }
   size_t needed = values.pool.size() + text.size();
-  if (needed > values.pool.capacity() && !values.spans.empty() &&
-      values.spans.capacity() > values.spans.size()) {
+  size_t rows = values.spans.size();
+  if (needed > values.pool.capacity() && values.spans.capacity() > rows &&
+      (rows >= 1024 || rows * 16 >= values.spans.capacity())) {
     // Rows are reserved: grow once to what they will likely need, judged by the texts so far,
-    // instead of doubling (each step copies the pool and touches fresh pages).
-    size_t expected = needed / values.spans.size() * values.spans.capacity();
-    values.pool.reserve(std::max(needed, expected + expected / 8));
+    // instead of doubling (each step copies the pool and touches fresh pages). A guess that
+    // cannot be had leaves the pool to grow as it would.
+    size_t expected =
+        size_t(std::min<uint64_t>(kLimit, uint64_t(needed / rows) * values.spans.capacity()));
+    try {
+      values.pool.reserve(std::max(needed, expected + std::min(expected / 8, kLimit - expected)));
+    } catch (const std::exception&) {  // bad_alloc, or length_error beyond max_size()
+    }
   }
   TextSpan span{uint32_t(values.pool.size()), uint32_t(text.size())};
   values.pool.append(text);
