@@ -76,6 +76,12 @@ EMU_API void emu_ClearCallLog() {
   host.ClearCallLog();
 }
 
+EMU_API void emu_SetCallLogging(int32_t on) {
+  Host& host = Host::Instance();
+  std::lock_guard lock(host.mutex());
+  host.SetCallLogging(on != 0);
+}
+
 EMU_API void emu_FailFunction(const char* name, int32_t fail) {
   Host& host = Host::Instance();
   std::lock_guard lock(host.mutex());

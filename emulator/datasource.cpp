@@ -1,7 +1,9 @@
 #include "emulator/datasource.h"
 
 #include <nlohmann/json.hpp>
+#include <stdexcept>
 
+#include "emulator/host_sql.h"
 #include "platform/text.h"
 
 namespace Tarnwick::Emulator {
@@ -14,6 +16,37 @@ std::u16string Text(const nlohmann::json& object, const char* key) {
 
 Guid GuidOf(const nlohmann::json& object) {
   return Guid::Parse(platform::FromUtf8(object.at("guid").get<std::string>()));
+}
+
+SqlFixtureValue SqlValueOf(const nlohmann::json& value) {
+  switch (value.type()) {
+    case nlohmann::json::value_t::null:
+      return std::monostate();
+    case nlohmann::json::value_t::boolean:
+      return int64_t(value.get<bool>() ? 1 : 0);
+    case nlohmann::json::value_t::number_integer:
+    case nlohmann::json::value_t::number_unsigned:
+      return value.get<int64_t>();
+    case nlohmann::json::value_t::number_float:
+      return value.get<double>();
+    case nlohmann::json::value_t::string:
+      return value.get<std::string>();
+    default:
+      throw std::runtime_error("a SQL table value must be null, a boolean, a number or a text");
+  }
+}
+
+SqlFixtureTable SqlTableOf(const nlohmann::json& item) {
+  SqlFixtureTable table{item.at("name").get<std::string>(), {}, {}};
+  for (const auto& column : item.value("columns", nlohmann::json::array())) {
+    table.columns.push_back(
+        {column.at("name").get<std::string>(), column.at("type").get<std::string>()});
+  }
+  for (const auto& row : item.value("rows", nlohmann::json::array())) {
+    std::vector<SqlFixtureValue>& values = table.rows.emplace_back();
+    for (const auto& value : row) values.push_back(SqlValueOf(value));
+  }
+  return table;
 }
 
 }  // namespace
@@ -84,6 +117,9 @@ Datasource ParseFixture(const std::string& json) {
     environment.description = Text(item, "description");
     datasource.environments.push_back(std::move(environment));
   }
+  for (const auto& item : root.value("tables", nlohmann::json::array())) {
+    datasource.tables.push_back(SqlTableOf(item));
+  }
   datasource.Index();
   return datasource;
 }
@@ -105,15 +141,23 @@ void Host::Reset() {
   hidden_.clear();
   hooks_.clear();
   invalidFrees_ = 0;
+  callLogging_ = true;
+  hostErrorId_ = 0;
+  hostErrorMessage_.clear();
 }
 
 void Host::ReplaceDatasource(Datasource datasource) {
   std::lock_guard lock(mutex_);
+  // The database first: a fixture whose tables SQLite refuses leaves the old datasource.
+  sqlDatabase_ = OpenSqlDatabase(datasource);
   datasource_ = std::move(datasource);
   hostTexts_.clear();
   documentBuffers_.clear();
   projectSelection_.clear();
   environmentSelection_.clear();
+  sqlSelection_.reset();
+  sqlBuffers_.clear();
+  datasource.Index();
 }
 
 const char16_t* Host::HostText(const char* getter, std::optional<std::u16string> text) {
@@ -135,8 +179,20 @@ const std::vector<const Document*>* Host::DocumentBuffer(HostHandle handle) cons
   return it == documentBuffers_.end() ? nullptr : &it->second;
 }
 
+HostHandle Host::NewSqlBuffer(std::shared_ptr<const SqlResult> result) {
+  HostHandle handle = nextHandle_;
+  nextHandle_ += 0x10;
+  sqlBuffers_.emplace(handle, std::move(result));
+  return handle;
+}
+
+const SqlResult* Host::SqlBuffer(HostHandle handle) const {
+  auto it = sqlBuffers_.find(handle);
+  return it == sqlBuffers_.end() ? nullptr : it->second.get();
+}
+
 bool Host::FreeBuffer(HostHandle handle) {
-  if (documentBuffers_.erase(handle)) return true;
+  if (documentBuffers_.erase(handle) || sqlBuffers_.erase(handle)) return true;
   ++invalidFrees_;
   return false;
 }

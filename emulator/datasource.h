@@ -4,10 +4,12 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <set>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "tarnwick/guid.h"
@@ -45,11 +47,28 @@ struct Environment {
   std::u16string description;
 };
 
+// A table of the datasource's SQL database as a fixture declares it: columns in order with
+// their SQL types ("int", "nvarchar(40)", "datetime", "bit", "uniqueidentifier", "float",
+// "bigint", ...), and rows of values, UTF-8 text or numbers (JSON null for SQL NULL, JSON
+// true and false for 1 and 0). A table without columns names one that every datasource has
+// (dms_gcfg, dms_ucfg) and adds its rows to it.
+struct SqlFixtureColumn {
+  std::string name;
+  std::string type;
+};
+using SqlFixtureValue = std::variant<std::monostate, int64_t, double, std::string>;
+struct SqlFixtureTable {
+  std::string name;
+  std::vector<SqlFixtureColumn> columns;
+  std::vector<std::vector<SqlFixtureValue>> rows;
+};
+
 struct Datasource {
   std::u16string name;
   std::vector<Folder> folders;
   std::vector<Document> documents;
   std::vector<Environment> environments;
+  std::vector<SqlFixtureTable> tables;
 
   const Folder* FindFolder(int32_t id) const;
   const Folder* FindFolder(const Guid& guid) const;
@@ -69,6 +88,11 @@ struct Datasource {
   std::map<std::string, size_t> documentByGuid_;
 };
 
+// The datasource's SQL database, one SQL select result, and what the emulator keeps of them
+// (emulator/host_sql.h).
+struct SqlDatabase;
+struct SqlResult;
+
 // Parses a JSON fixture; throws std::exception with the reason when it is not one.
 Datasource ParseFixture(const std::string& json);
 const std::string& BuiltInSampleFixture();
@@ -83,7 +107,9 @@ class Host {
   void Reset();
   // A new datasource: buffers and selections of the old one are dropped with it.
   void ReplaceDatasource(Datasource datasource);
-  void Log(std::string entry) { callLog_.push_back(std::move(entry)); }
+  void Log(std::string entry) {
+    if (callLogging_) callLog_.push_back(std::move(entry));
+  }
   const std::vector<std::string>& CallLog() const { return callLog_; }
   void ClearCallLog() { callLog_.clear(); }
 
@@ -97,14 +123,32 @@ class Host {
   Datasource& datasource() { return datasource_; }
   std::string& lastError() { return lastError_; }
 
+  // The call log can be switched off for long runs (benchmarks); Reset switches it on.
+  void SetCallLogging(bool on) { callLogging_ = on; }
+  bool callLogging() const { return callLogging_; }
+
+  // The host's own last error (qxApi_GetLastErrorId, qxApi_GetLastErrorMessage), set by a
+  // failed host call and kept until the next failure or a reset.
+  void SetHostError(int32_t id, std::u16string message) {
+    hostErrorId_ = id;
+    hostErrorMessage_ = std::move(message);
+  }
+  int32_t hostErrorId() const { return hostErrorId_; }
+  const std::u16string& hostErrorMessage() const { return hostErrorMessage_; }
+
   // Host-owned text: valid until the next call of the same getter.
   const char16_t* HostText(const char* getter, std::optional<std::u16string> text);
 
   // Data buffers of document rows.
   HostHandle NewDocumentBuffer(std::vector<const Document*> rows);
   const std::vector<const Document*>* DocumentBuffer(HostHandle handle) const;
+  // Data buffers of SQL select results.
+  HostHandle NewSqlBuffer(std::shared_ptr<const SqlResult> result);
+  const SqlResult* SqlBuffer(HostHandle handle) const;
   bool FreeBuffer(HostHandle handle);
-  int32_t OpenBufferCount() const { return int32_t(documentBuffers_.size()); }
+  int32_t OpenBufferCount() const {
+    return int32_t(documentBuffers_.size() + sqlBuffers_.size());
+  }
   int32_t InvalidFreeCount() const { return invalidFrees_; }
 
   // The process-wide current folder selection.
@@ -120,8 +164,15 @@ class Host {
   };
   std::vector<Hook>& hooks() { return hooks_; }
 
+  // The datasource's SQL database and the process-wide current SQL selection (none before the
+  // first select, and after a failed one).
+  SqlDatabase& sqlDatabase() { return *sqlDatabase_; }
+  std::shared_ptr<const SqlResult>& sqlSelection() { return sqlSelection_; }
+
  private:
-  static void Toggle(std::set<std::string>& names, const std::string& name, bool on) {
+  // std::less<> lets a name given as const char* be looked up without a std::string.
+  using NameSet = std::set<std::string, std::less<>>;
+  static void Toggle(NameSet& names, const std::string& name, bool on) {
     if (on) {
       names.insert(name);
     } else {
@@ -133,7 +184,7 @@ class Host {
   Datasource datasource_;
   std::string lastError_;
   std::vector<std::string> callLog_;
-  std::set<std::string> failing_, nullText_, hidden_;
+  NameSet failing_, nullText_, hidden_;
   std::map<std::string, std::u16string> hostTexts_;
   std::map<HostHandle, std::vector<const Document*>> documentBuffers_;
   HostHandle nextHandle_ = 0x1000;
@@ -141,6 +192,12 @@ class Host {
   std::vector<const Folder*> projectSelection_;
   std::vector<const Environment*> environmentSelection_;
   std::vector<Hook> hooks_;
+  bool callLogging_ = true;
+  int32_t hostErrorId_ = 0;
+  std::u16string hostErrorMessage_;
+  std::shared_ptr<SqlDatabase> sqlDatabase_;
+  std::shared_ptr<const SqlResult> sqlSelection_;
+  std::map<HostHandle, std::shared_ptr<const SqlResult>> sqlBuffers_;
 };
 
 }  // namespace Tarnwick::Emulator

@@ -32,6 +32,9 @@ EMU_API int32_t emu_GetLastError(char* buffer, int32_t size);
 // length of the whole log; copies what fits, zero-terminated.
 EMU_API int32_t emu_GetCallLog(char* buffer, int32_t size);
 EMU_API void emu_ClearCallLog();
+// Calls are logged unless switched off here (long runs such as benchmarks); emu_Reset
+// switches logging on again.
+EMU_API void emu_SetCallLogging(int32_t on);
 
 // Fault injection, by host function name. A failing function returns its failure value
 // (0, null, -1); a null-text function returns a null pointer instead of its text.

@@ -50,3 +50,29 @@ EMU_HOSTAPI(HostBool)
     kelbase_qxApi_AddHook(int32_t lHookId, int32_t lHookType, GenericHookFunction lpfnHook);
 EMU_HOSTAPI(int32_t) kelbase_qxApi_GetAPIVersion();
 EMU_HOSTAPI(const char16_t*) kelbase_qxApi_GetProductVersionString();
+
+// SQL (emulator/host_sql.cpp)
+EMU_HOSTAPI(HostBool) qxApi_ExecuteSqlStatement(const char16_t* description);
+EMU_HOSTAPI(int32_t)
+    qxApi_SqlSelect(const char16_t* sqlStatement, HostHandle columnBind,
+                    int32_t* numColumnsSelected);
+EMU_HOSTAPI(int32_t) qxApi_SqlSelectGetNumericProperty(int32_t lPropertyId, int32_t lIdxCol);
+EMU_HOSTAPI(const char16_t*)
+    qxApi_SqlSelectGetStringProperty(int32_t lPropertyId, int32_t lIdxCol);
+EMU_HOSTAPI(const char16_t*) qxApi_SqlSelectGetData(int32_t iRow, int32_t iColumn);
+EMU_HOSTAPI(HostHandle)
+    qxApi_SqlSelectDataBuffer(const char16_t* sqlStatement, HostHandle columnBind);
+EMU_HOSTAPI(int32_t) qxApi_SqlSelectDataBufGetColumnCount(HostHandle hDataBuffer);
+EMU_HOSTAPI(int32_t)
+    qxApi_SqlSelectDataBufGetNumericProperty(HostHandle hDataBuffer, int32_t lPropertyId,
+                                             int32_t lIdxCol);
+EMU_HOSTAPI(const char16_t*)
+    qxApi_SqlSelectDataBufGetStringProperty(HostHandle hDataBuffer, int32_t lPropertyId,
+                                            int32_t lIdxCol);
+EMU_HOSTAPI(const char16_t*)
+    qxApi_SqlSelectDataBufGetValue(HostHandle hDataBuffer, int32_t iRowIndex,
+                                   int32_t iColumnIndex);
+
+// The host's error state (kelbase.dll; emulator/host_errors.cpp)
+EMU_HOSTAPI(int32_t) kelbase_qxApi_GetLastErrorId();
+EMU_HOSTAPI(const char16_t*) kelbase_qxApi_GetLastErrorMessage();

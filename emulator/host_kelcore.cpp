@@ -8,6 +8,7 @@
 #include "emulator/datasource.h"
 #include "emulator/host_api.h"
 #include "emulator/host_call.h"
+#include "emulator/host_sql.h"
 #include "platform/text.h"
 
 using namespace Tarnwick::Emulator;
@@ -123,8 +124,10 @@ EMU_HOSTAPI(HostHandle) qxApi_SelectDocumentDataBuffer(int32_t lProjectId, int32
 
 EMU_HOSTAPI(int32_t) qxApi_DmsDataBufferGetCount(HostHandle hDataBuffer) {
   HOST_CALL(qxApi_DmsDataBufferGetCount, hDataBuffer);
+  if (host.Failing(hostFunction)) return -1;
+  if (const SqlResult* result = host.SqlBuffer(hDataBuffer)) return result->rows;
   const auto* rows = host.DocumentBuffer(hDataBuffer);
-  if (host.Failing(hostFunction) || !rows) return -1;
+  if (!rows) return -1;
   return int32_t(rows->size());
 }
 

@@ -87,4 +87,30 @@ class ClipboardError : public Error {
   using Error::Error;
 };
 
+// A keyed collection refused a row or entry whose key it already holds (for an in-memory
+// table: a second row with the same primary-key value).
+class DuplicateKeyError : public Error {
+ public:
+  using Error::Error;
+};
+
+// An in-memory table refused a row without a value in its primary-key column.
+class MissingKeyError : public Error {
+ public:
+  using Error::Error;
+};
+
+// An in-memory table refused a second column of the same name.
+class DuplicateNameError : public Error {
+ public:
+  using Error::Error;
+};
+
+// An in-memory table was asked for a column it does not have, or given a value of another
+// type than its column's.
+class DataTableError : public Error {
+ public:
+  using Error::Error;
+};
+
 }  // namespace Tarnwick

@@ -10,9 +10,10 @@
 #include <string>
 #include <string_view>
 
+#include "platform/text.h"  // ToLowerLocale
+
 namespace Tarnwick::platform {
 
-std::u16string ToLowerLocale(std::u16string_view text);
 // Negative, zero or positive, as a sorts before, with or after b.
 int CompareIgnoreCaseLocale(std::u16string_view a, std::u16string_view b);
 

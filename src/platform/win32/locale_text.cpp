@@ -4,17 +4,6 @@
 
 namespace Tarnwick::platform {
 
-std::u16string ToLowerLocale(std::u16string_view text) {
-  if (text.empty()) return {};
-  const auto* source = reinterpret_cast<const wchar_t*>(text.data());
-  int length = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, LCMAP_LOWERCASE, source, int(text.size()),
-                             nullptr, 0, nullptr, nullptr, 0);
-  std::u16string lower(size_t(length), u'\0');
-  LCMapStringEx(LOCALE_NAME_USER_DEFAULT, LCMAP_LOWERCASE, source, int(text.size()),
-                reinterpret_cast<wchar_t*>(lower.data()), length, nullptr, nullptr, 0);
-  return lower;
-}
-
 int CompareIgnoreCaseLocale(std::u16string_view a, std::u16string_view b) {
   int result = CompareStringEx(LOCALE_NAME_USER_DEFAULT, NORM_IGNORECASE,
                                reinterpret_cast<const wchar_t*>(a.data()), int(a.size()),
