@@ -2,6 +2,7 @@
 #include <mutex>
 #include <optional>
 
+#include "binding/data_buffer_scope.h"
 #include "clipboard/clipboard_writer.h"
 #include "platform/clipboard.h"
 #include "platform/debug_output.h"
@@ -15,25 +16,12 @@
 namespace Tarnwick::GMailLinksToClipboard {
 namespace {
 
+using OvWrapper::detail::DataBufferScope;
+
 constexpr int32_t kDocumentNameProperty = 20;  // DocumentProperty::Name
 
 std::mutex g_prefixMutex;
 std::optional<std::u16string> g_prefix;  // set on first use, or by SetURNPrefix before it
-
-// Frees a host data buffer when the scope ends, whatever happened in it.
-class DataBufferScope {
- public:
-  explicit DataBufferScope(OvWrapper::HostHandle handle) : handle_(handle) {}
-  ~DataBufferScope() {
-    if (handle_) OvWrapper::qxApi_DmsDataBufferFree(handle_);
-  }
-  DataBufferScope(const DataBufferScope&) = delete;
-  DataBufferScope& operator=(const DataBufferScope&) = delete;
-  OvWrapper::HostHandle get() const { return handle_; }
-
- private:
-  OvWrapper::HostHandle handle_;
-};
 
 // "<a href="{0}?{1}{2}">{3}</a>": the document form passes "/" as {2}, the folder form nothing
 // (its moniker already ends in "/"). Names go in exactly as the host stores them.

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "binding/data_buffer_scope.h"
 #include "platform/text.h"
 #include "tarnwick/error.h"
 #include "tarnwick/ov_host_api.h"
@@ -10,6 +11,8 @@
 
 namespace Tarnwick::OvWrapper {
 namespace {
+
+using detail::DataBufferScope;
 
 // This library's component GUID, under which its data-source-wide values are filed.
 constexpr std::u16string_view kComponentGuid = u"4493b532-0cc3-45ee-be8c-1de7b9a7bad4";
@@ -33,22 +36,6 @@ std::u16string SqlText(std::u16string_view text) {
 bool HoldsNul(std::u16string_view text) {
   return text.find(u'\0') != std::u16string_view::npos;
 }
-
-// Frees a host data buffer when the scope ends; a select that gave no buffer has nothing to
-// free.
-class DataBufferScope {
- public:
-  explicit DataBufferScope(HostHandle handle) : handle_(handle) {}
-  ~DataBufferScope() {
-    if (handle_) qxApi_DmsDataBufferFree(handle_);
-  }
-  DataBufferScope(const DataBufferScope&) = delete;
-  DataBufferScope& operator=(const DataBufferScope&) = delete;
-  HostHandle get() const { return handle_; }
-
- private:
-  HostHandle handle_;
-};
 
 std::optional<std::u16string> SelectGlobalValue(std::u16string_view column, int32_t iSetting) {
   std::u16string sql = u"select ";
