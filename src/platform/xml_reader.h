@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -37,5 +38,35 @@ class XmlSyntaxError : public Error {
 };
 
 XmlElement ParseXmlDocument(std::string_view bytes);
+
+namespace detail {
+
+// Builds the element tree from a reader's start and end events, for both platforms' readers.
+class XmlTreeBuilder {
+ public:
+  void Start(XmlElement element, bool empty) {
+    // An element's children grow only while it is open, so the pointers on the stack hold.
+    XmlElement* placed;
+    if (open_.empty()) {
+      root_ = std::make_unique<XmlElement>(std::move(element));
+      placed = root_.get();
+    } else {
+      open_.back()->children.push_back(std::move(element));
+      placed = &open_.back()->children.back();
+    }
+    if (!empty) open_.push_back(placed);
+  }
+  void End() {
+    if (!open_.empty()) open_.pop_back();
+  }
+  bool HasRoot() const { return root_ != nullptr; }
+  XmlElement TakeRoot() { return std::move(*root_); }
+
+ private:
+  std::unique_ptr<XmlElement> root_;
+  std::vector<XmlElement*> open_;  // the element being filled and its ancestors
+};
+
+}  // namespace detail
 
 }  // namespace Tarnwick::platform

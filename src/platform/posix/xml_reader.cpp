@@ -56,8 +56,7 @@ XmlElement ParseXmlDocument(std::string_view bytes) {
     return int32_t(number > 0 ? number : xmlTextReaderGetParserLineNumber(reader.get()));
   };
 
-  std::unique_ptr<XmlElement> root;
-  std::vector<XmlElement*> open;  // the element being filled and its ancestors
+  detail::XmlTreeBuilder tree;
   int status;
   while ((status = xmlTextReaderRead(reader.get())) == 1) {
     int type = xmlTextReaderNodeType(reader.get());
@@ -68,7 +67,7 @@ XmlElement ParseXmlDocument(std::string_view bytes) {
                            "A document type declaration is not allowed.");
     }
     if (type == XML_READER_TYPE_END_ELEMENT) {
-      open.pop_back();
+      tree.End();
       continue;
     }
     if (type != XML_READER_TYPE_ELEMENT) continue;
@@ -82,24 +81,14 @@ XmlElement ParseXmlDocument(std::string_view bytes) {
                                       Text(xmlTextReaderConstValue(reader.get())));
     }
     xmlTextReaderMoveToElement(reader.get());
-
-    // An element's children grow only while it is open, so the pointers on the stack hold.
-    XmlElement* placed;
-    if (open.empty()) {
-      root = std::make_unique<XmlElement>(std::move(element));
-      placed = root.get();
-    } else {
-      open.back()->children.push_back(std::move(element));
-      placed = &open.back()->children.back();
-    }
-    if (!empty) open.push_back(placed);
+    tree.Start(std::move(element), empty);
   }
-  if (status < 0 || !root) {
+  if (status < 0 || !tree.HasRoot()) {
     int32_t at = error.line > 0 ? error.line : xmlTextReaderGetParserLineNumber(reader.get());
     throw XmlSyntaxError(
         at, error.message.empty() ? "The document has no root element." : error.message + ".");
   }
-  return std::move(*root);
+  return tree.TakeRoot();
 }
 
 }  // namespace Tarnwick::platform

@@ -63,15 +63,14 @@ XmlElement ParseXmlDocument(std::string_view bytes) {
     return int32_t(number);
   };
 
-  std::unique_ptr<XmlElement> root;
-  std::vector<XmlElement*> open;  // the element being filled and its ancestors
+  detail::XmlTreeBuilder tree;
   XmlNodeType type = XmlNodeType_None;
   while (SUCCEEDED(status) && (status = reader->Read(&type)) == S_OK) {
     if (type == XmlNodeType_DocumentType) {
       throw XmlSyntaxError(line(), "A document type declaration is not allowed.");
     }
     if (type == XmlNodeType_EndElement) {
-      open.pop_back();
+      tree.End();
       continue;
     }
     if (type != XmlNodeType_Element) continue;
@@ -92,21 +91,11 @@ XmlElement ParseXmlDocument(std::string_view bytes) {
       element.attributes.emplace_back(Text(name, nameLength), Text(text, length));
     }
     reader->MoveToElement();
-
-    // An element's children grow only while it is open, so the pointers on the stack hold.
-    XmlElement* placed;
-    if (open.empty()) {
-      root = std::make_unique<XmlElement>(std::move(element));
-      placed = root.get();
-    } else {
-      open.back()->children.push_back(std::move(element));
-      placed = &open.back()->children.back();
-    }
-    if (!empty) open.push_back(placed);
+    tree.Start(std::move(element), empty);
   }
   if (FAILED(status)) throw XmlSyntaxError(line(), Describe(status));
-  if (!root) throw XmlSyntaxError(line(), "The document has no root element.");
-  return std::move(*root);
+  if (!tree.HasRoot()) throw XmlSyntaxError(line(), "The document has no root element.");
+  return tree.TakeRoot();
 }
 
 }  // namespace Tarnwick::platform
