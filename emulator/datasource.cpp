@@ -117,6 +117,11 @@ Datasource ParseFixture(const std::string& json) {
     environment.description = Text(item, "description");
     datasource.environments.push_back(std::move(environment));
   }
+  for (const auto& item : root.value("accounts", nlohmann::json::array())) {
+    datasource.accounts.push_back(
+        Account{Text(item, "user"), Text(item, "password"), item.value("admin", false)});
+  }
+  datasource.singleSignOnUser = Text(root, "singleSignOn");
   for (const auto& item : root.value("tables", nlohmann::json::array())) {
     datasource.tables.push_back(SqlTableOf(item));
   }
@@ -157,6 +162,9 @@ void Host::ReplaceDatasource(Datasource datasource) {
   environmentSelection_.clear();
   sqlSelection_.reset();
   sqlBuffers_.clear();
+  connections_.clear();
+  activeConnection_ = NewConnectionHandle();
+  connections_[activeConnection_] = Connection{datasource_.name, u"", false};
   datasource.Index();
 }
 

@@ -63,8 +63,18 @@ struct SqlFixtureTable {
   std::vector<std::vector<SqlFixtureValue>> rows;
 };
 
+// A user who may log in (emulator/host_logins.cpp); an administrator may also log in with
+// qxApi_AdminLogin.
+struct Account {
+  std::u16string user;
+  std::u16string password;
+  bool admin = false;
+};
+
 struct Datasource {
   std::u16string name;
+  std::vector<Account> accounts;
+  std::u16string singleSignOnUser;  // who a login with empty user and password is; empty: refused
   std::vector<Folder> folders;
   std::vector<Document> documents;
   std::vector<Environment> environments;
@@ -136,6 +146,19 @@ class Host {
   int32_t hostErrorId() const { return hostErrorId_; }
   const std::u16string& hostErrorMessage() const { return hostErrorMessage_; }
 
+  // Open connections by data-source handle (emulator/host_logins.cpp), and the active one (0:
+  // none). Every datasource starts with the desktop client's connection open and active, as
+  // the anonymous login of the datasource's name.
+  struct Connection {
+    std::u16string datasource;
+    std::u16string user;
+    bool admin = false;
+  };
+  std::map<HostHandle, Connection>& connections() { return connections_; }
+  HostHandle& activeConnection() { return activeConnection_; }
+  // A handle never given before, so that a dropped connection's handle stays stale.
+  HostHandle NewConnectionHandle() { return nextConnection_ += 0x100; }
+
   // Host-owned text: valid until the next call of the same getter.
   const char16_t* HostText(const char* getter, std::optional<std::u16string> text);
 
@@ -198,6 +221,9 @@ class Host {
   std::shared_ptr<SqlDatabase> sqlDatabase_;
   std::shared_ptr<const SqlResult> sqlSelection_;
   std::map<HostHandle, std::shared_ptr<const SqlResult>> sqlBuffers_;
+  std::map<HostHandle, Connection> connections_;
+  HostHandle activeConnection_ = 0;
+  HostHandle nextConnection_ = 0x70000;
 };
 
 }  // namespace Tarnwick::Emulator

@@ -52,6 +52,19 @@ EMU_API void emu_HideLibrary(const char* fileName, int32_t hide);
 EMU_API int32_t emu_CallHooks(int32_t hookId, int32_t hookType, intptr_t aParam1, int32_t aParam2,
                               int32_t* pResult);
 
+// Drops the connection of a data-source handle (0: the active one) as a lost network
+// connection would: its handle goes stale and no data source is active if it was. 1 when there
+// was such a connection.
+EMU_API int32_t emu_DropConnection(intptr_t handle);
+
+#ifdef __cplusplus
+// The host's error numbers of a refused login (qxApi_GetLastErrorId).
+inline constexpr int32_t kEmuErrorUnknownDatasource = 5001;   // no data source of that name
+inline constexpr int32_t kEmuErrorBadCredentials = 5002;      // unknown user or wrong password
+inline constexpr int32_t kEmuErrorNoSingleSignOn = 5003;      // no account for single sign-on
+inline constexpr int32_t kEmuErrorNotAdministrator = 5004;    // admin login of another account
+#endif
+
 // Host data buffers selected and not yet freed, and frees of handles that were not live.
 EMU_API int32_t emu_OpenDataBufferCount();
 EMU_API int32_t emu_InvalidFreeCount();

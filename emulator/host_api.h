@@ -10,6 +10,7 @@
 
 #include "emulator/emulator_api.h"
 #include "tarnwick/host_types.h"
+#include "tarnwick/ov_enums.h"
 #include "tarnwick/ov_records.h"
 
 using Tarnwick::Guid;
@@ -72,6 +73,18 @@ EMU_HOSTAPI(const char16_t*)
 EMU_HOSTAPI(const char16_t*)
     qxApi_SqlSelectDataBufGetValue(HostHandle hDataBuffer, int32_t iRowIndex,
                                    int32_t iColumnIndex);
+
+// Logins (emulator/host_logins.cpp)
+EMU_HOSTAPI(HostBool)
+    qxApi_Login(int32_t iDSType, const char16_t* lptstrDataSource, const char16_t* lpctstrUsername,
+                const char16_t* lpctstrPassword, const char16_t* lpctstrSchema);
+EMU_HOSTAPI(HostBool)
+    qxApi_AdminLogin(Tarnwick::OvWrapper::DataSourceType lDSType, const char16_t* sDatasourceName,
+                     const char16_t* lpctstrUsername, const char16_t* lpctstrPassword);
+EMU_HOSTAPI(HostHandle) qxApi_GetActiveDatasource();
+EMU_HOSTAPI(HostHandle) qxApi_ActivateDatasourceByHandle(HostHandle dsHandle);
+EMU_HOSTAPI(HostHandle) qxApi_LogoutByHandle(HostHandle dsHandle);
+EMU_HOSTAPI(HostBool) qxApi_HasAdminSetup();
 
 // The host's error state (kelbase.dll; emulator/host_errors.cpp)
 EMU_HOSTAPI(int32_t) kelbase_qxApi_GetLastErrorId();

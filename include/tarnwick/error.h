@@ -10,6 +10,7 @@
 // No exception ever leaves an exported C function or a host callback.
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -59,6 +60,19 @@ class CryptographicError : public Error {
 class HostResultError : public Error {
  public:
   using Error::Error;
+};
+
+// An OvSession could not log in: no data-source name, a password that could not be decrypted,
+// or a login the host refused. For a refused login hostErrorId() holds the host's last error
+// number (also written into the message); otherwise it is 0.
+class LoginError : public Error {
+ public:
+  explicit LoginError(const std::string& message, int32_t hostErrorId = 0)
+      : Error(message), hostErrorId_(hostErrorId) {}
+  int32_t hostErrorId() const { return hostErrorId_; }
+
+ private:
+  int32_t hostErrorId_;
 };
 
 // A file or folder could not be opened, read or written; the message names it and gives the

@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "tarnwick/ov_enums.h"
+
 namespace Tarnwick::OvWrapper {
 
 std::u16string GetCredentialHash(std::u16string_view sDSTypeName,
@@ -20,5 +22,14 @@ std::u16string GetCredentialHash(std::u16string_view sDSTypeName,
                                  std::u16string_view lpctstrUsername,
                                  std::u16string_view lpctstrPassword,
                                  std::u16string_view lpctstrSchema);
+
+// The same with the type's name made from its value, as the login cache keys its entries.
+std::u16string GetCredentialHash(DataSourceType lDSType, std::u16string_view lptstrDataSource,
+                                 std::u16string_view lpctstrUsername,
+                                 std::u16string_view lpctstrPassword,
+                                 std::u16string_view lpctstrSchema);
+
+// "Unknown", "SqlServer", ...; the value in decimal digits when no member has it.
+std::u16string DataSourceTypeName(DataSourceType type);
 
 }  // namespace Tarnwick::OvWrapper

@@ -64,7 +64,7 @@ run $'Secret1\n' encrypt-password --user=alice --datasource=archive:Main
 
 echo "== help"
 run '' --help
-[ "$rc" -eq 0 ] && grep -q 'encrypt-password' <<<"$out" || fail "--help: rc=$rc out=$out"
+[ "$rc" -eq 0 ] && grep -q 'encrypt-password' <<<"$out" && grep -q 'check-login' <<<"$out" || fail "--help: rc=$rc out=$out"
 run '' encrypt-password --help
 [ "$rc" -eq 0 ] && grep -q -- '--datasource NAME' <<<"$out" || fail "command --help: rc=$rc"
 run '' help encrypt-password
@@ -86,6 +86,60 @@ for args in "" "frob" "encrypt-password --user alice" "encrypt-password --dataso
   [ "$rc" -eq 2 ] && [ -z "$out" ] && grep -q '^tarnwick: ' <<<"$err" ||
     fail "'$args': rc=$rc out=$out err=$err"
 done
+
+echo "== check-login: a password encrypted by the tool, in a settings file, logs in"
+workdir=$(mktemp -d)
+trap 'rm -rf "$workdir"' EXIT
+# settings FILE USER PASSWORD_TEXT [EXTRA] -> an application-settings file for archive:Main
+settings() {
+  printf '<?xml version="1.0" encoding="utf-8"?>\n<configuration>\n  <appSettings>\n    <add key="OvDataSourceName" value="archive:Main" />\n    <add key="OvUser" value="%s" />\n    <add key="OvPassword" value="%s" />%s\n  </appSettings>\n</configuration>\n' \
+    "$2" "$3" "${4:-}" >"$workdir/$1"
+}
+# The tool runs in the settings files' folder: a relative name serves natively and under Wine.
+check_login() {
+  pushd "$workdir" >/dev/null || exit 1
+  run '' check-login "$@"
+  popd >/dev/null || exit 1
+}
+run $'Secret1\n' encrypt-password --datasource archive:Main --user alice
+alice_text=$out
+run $'not-the-password\n' encrypt-password --datasource archive:Main --user alice
+wrong_text=$out
+run $'Adm1n-Key\n' encrypt-password --datasource archive:Main --user orvadmin
+admin_text=$out
+settings good.config alice "$alice_text"
+settings wrong.config alice "$wrong_text"
+settings sso.config bob ''
+settings admin.config orvadmin "$admin_text" '<add key="LoginAsAdmin" value="yes" />'
+
+check_login --config good.config
+[ "$rc" -eq 0 ] && [ "$out" = "Logged in to 'archive:Main' as alice." ] && [ -z "$err" ] ||
+  fail "check-login good.config: rc=$rc out=$out err=$err"
+check_login --config=admin.config
+[ "$rc" -eq 0 ] && [ "$out" = "Logged in to 'archive:Main' as orvadmin (administrator)." ] ||
+  fail "check-login admin.config: rc=$rc out=$out err=$err"
+check_login --config sso.config
+[ "$rc" -eq 0 ] && [ "$out" = "Logged in to 'archive:Main' by single sign-on." ] ||
+  fail "check-login sso.config: rc=$rc out=$out err=$err"
+
+echo "== check-login: a wrong password reports the host's error, exit 1"
+check_login --config wrong.config
+[ "$rc" -eq 1 ] && [ -z "$out" ] &&
+  grep -qx "tarnwick: login failed: Error logging in to 'archive:Main' as alice, Error: 5002" <<<"$err" &&
+  grep -qx "The host says: Wrong user name or password." <<<"$err" ||
+  fail "check-login wrong.config: rc=$rc out=$out err=$err"
+check_login --config missing.config
+[ "$rc" -eq 1 ] && grep -q "^tarnwick: no settings file 'missing.config'" <<<"$err" ||
+  fail "check-login missing.config: rc=$rc err=$err"
+printf '<configuration><appSettings><add key="OvUser" value="alice" /></appSettings></configuration>\n' \
+  >"$workdir/nodatasource.config"
+check_login --config nodatasource.config
+[ "$rc" -eq 1 ] && grep -q "Datasource name not set" <<<"$err" && grep -q "OvDataSourceName" <<<"$err" ||
+  fail "check-login nodatasource.config: rc=$rc err=$err"
+check_login --config
+[ "$rc" -eq 2 ] && grep -q '^Usage: tarnwick check-login' <<<"$err" || fail "check-login --config: rc=$rc"
+check_login --help
+[ "$rc" -eq 0 ] && grep -q -- '--config FILE' <<<"$out" || fail "check-login --help: rc=$rc"
 
 echo "$(( failures == 0 ? 1 : 0 )) passed, $(( failures > 0 ? 1 : 0 )) failed: tarnwick tool ($checks runs, $failures failed checks)"
 exit $(( failures > 0 ))
