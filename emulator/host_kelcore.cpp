@@ -123,9 +123,10 @@ EMU_HOSTAPI(HostHandle) qxApi_SelectDocumentDataBuffer(int32_t lProjectId, int32
 
 EMU_HOSTAPI(int32_t) qxApi_DmsDataBufferGetCount(HostHandle hDataBuffer) {
   HOST_CALL(qxApi_DmsDataBufferGetCount, hDataBuffer);
-  const auto* rows = host.DocumentBuffer(hDataBuffer);
-  if (host.Failing(hostFunction) || !rows) return -1;
-  return int32_t(rows->size());
+  if (host.Failing(hostFunction)) return -1;
+  if (const auto* rows = host.DocumentBuffer(hDataBuffer)) return int32_t(rows->size());
+  if (const auto* rows = host.FolderBuffer(hDataBuffer)) return int32_t(rows->size());
+  return -1;
 }
 
 EMU_HOSTAPI(const char16_t*)

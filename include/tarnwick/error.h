@@ -67,4 +67,11 @@ class ClipboardError : public Error {
   using Error::Error;
 };
 
+// A keyed collection refused a row or entry whose key it already holds (for an in-memory
+// table: a second row with the same primary-key value).
+class DuplicateKeyError : public Error {
+ public:
+  using Error::Error;
+};
+
 }  // namespace Tarnwick
