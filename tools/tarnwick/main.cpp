@@ -1,6 +1,7 @@
 // tarnwick: the administrator's command-line tool.
 //
 //   tarnwick encrypt-password --datasource archive:Main --user alice
+//   tarnwick links --documents 3:1 --web https://dms/Open.aspx --action View --emulator
 //   tarnwick help [COMMAND] | tarnwick --help | tarnwick COMMAND --help
 #include <algorithm>
 #include <exception>
@@ -15,12 +16,14 @@
 namespace Tarnwick::tool {
 
 extern const Command kEncryptPassword;
+extern const Command kLinks;
 
 namespace {
 
 // A new subcommand is one more line here.
 const Command* const kCommands[] = {
     &kEncryptPassword,
+    &kLinks,
 };
 
 const Command* FindCommand(std::u16string_view name) {
