@@ -120,3 +120,15 @@ EMU_API int32_t emu_InvalidFreeCount() {
   std::lock_guard lock(host.mutex());
   return host.InvalidFreeCount();
 }
+
+EMU_API int32_t emu_OpenMonikerTextCount() {
+  Host& host = Host::Instance();
+  std::lock_guard lock(host.mutex());
+  return host.OpenMonikerTextCount();
+}
+
+EMU_API int32_t emu_DocumentListViewId() {
+  Host& host = Host::Instance();
+  std::lock_guard lock(host.mutex());
+  return host.documentListView();
+}

@@ -1,5 +1,8 @@
 #include "emulator/datasource.h"
 
+#include <algorithm>
+#include <filesystem>
+
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
@@ -12,6 +15,16 @@ namespace {
 std::u16string Text(const nlohmann::json& object, const char* key) {
   auto it = object.find(key);
   return it == object.end() ? std::u16string() : platform::FromUtf8(it->get<std::string>());
+}
+
+// A leading "%TEMP%" stands for the system's temporary folder, so that a fixture can name
+// real folders on any machine.
+std::u16string ExpandTemp(std::u16string text) {
+  constexpr std::u16string_view kTemp = u"%TEMP%";
+  if (text.compare(0, kTemp.size(), kTemp) != 0) return text;
+  std::u16string temp = std::filesystem::temp_directory_path().u16string();
+  while (!temp.empty() && (temp.back() == u'/' || temp.back() == u'\\')) temp.pop_back();
+  return temp + text.substr(kTemp.size());
 }
 
 Guid GuidOf(const nlohmann::json& object) {
@@ -101,9 +114,36 @@ Datasource ParseFixture(const std::string& json) {
                                         Text(item, "description")});
   }
   for (const auto& item : root.value("documents", nlohmann::json::array())) {
-    datasource.documents.push_back(Document{item.at("project").get<int32_t>(),
-                                            item.at("id").get<int32_t>(), GuidOf(item),
-                                            Text(item, "name"), Text(item, "file")});
+    Document document;
+    document.projectId = item.at("project").get<int32_t>();
+    document.id = item.at("id").get<int32_t>();
+    document.guid = GuidOf(item);
+    document.name = Text(item, "name");
+    document.fileName = Text(item, "file");
+    document.content = item.value("content", std::string());
+    document.fetchWrites = item.value("fetchWrites", true);
+    document.localFile = ExpandTemp(Text(item, "localFile"));
+    if (!document.localFile.empty()) {
+      datasource.localFiles[{document.projectId, document.id}] = document.localFile;
+    }
+    datasource.documents.push_back(std::move(document));
+  }
+  datasource.currentUser = root.value("currentUser", 0);
+  for (const auto& item : root.value("views", nlohmann::json::array())) {
+    View view;
+    view.id = item.at("id").get<int32_t>();
+    if (item.contains("name")) view.name = Text(item, "name");
+    view.projects = item.value("projects", std::vector<int32_t>());
+    datasource.views.push_back(std::move(view));
+  }
+  for (const auto& item : root.value("folders", nlohmann::json::array())) {
+    const int32_t id = item.at("id").get<int32_t>();
+    if (item.contains("defaultView")) {
+      datasource.defaultViews[{id, kDocumentListViewType}] = item["defaultView"].get<int32_t>();
+    }
+    if (item.contains("previewView")) {
+      datasource.defaultViews[{id, kPreviewPaneViewType}] = item["previewView"].get<int32_t>();
+    }
   }
   for (const auto& item : root.value("environments", nlohmann::json::array())) {
     Environment environment;
@@ -124,6 +164,55 @@ Datasource ParseFixture(const std::string& json) {
   datasource.singleSignOnUser = Text(root, "singleSignOn");
   for (const auto& item : root.value("tables", nlohmann::json::array())) {
     datasource.tables.push_back(SqlTableOf(item));
+  }
+  // Each kind's fixture key, and its fields with the host's property ids (text or number).
+  struct Field {
+    const char* key;
+    int32_t property;
+    bool text;
+  };
+  struct KindFields {
+    AdminKind kind;
+    const char* key;
+    std::vector<Field> fields;
+  };
+  const KindFields kinds[] = {
+      {AdminKind::Users, "users",
+       {{"name", 2, true}, {"description", 3, true}, {"email", 5, true}, {"type", 6, true},
+        {"provider", 7, true}, {"flags", 8, false}}},
+      {AdminKind::Groups, "groups",
+       {{"name", 2, true}, {"description", 3, true}, {"type", 4, true}, {"provider", 5, true}}},
+      {AdminKind::UserLists, "userLists",
+       {{"name", 2, true}, {"description", 3, true}, {"type", 4, false}, {"owner", 5, false}}},
+      {AdminKind::Workflows, "workflows",
+       {{"type", 2, true}, {"name", 3, true}, {"description", 4, true}}},
+      {AdminKind::States, "states", {{"name", 2, true}, {"description", 3, true}}},
+      {AdminKind::Storages, "storages", {{"name", 2, true}, {"description", 3, true}}},
+      {AdminKind::Applications, "applications", {{"name", 2, true}}},
+      {AdminKind::Interfaces, "interfaces", {{"name", 2, true}, {"description", 3, true}}},
+      {AdminKind::Departments, "departments", {{"name", 2, true}, {"description", 3, true}}},
+  };
+  for (const KindFields& kind : kinds) {
+    auto& objects = datasource.admin[kind.kind];
+    for (const auto& item : root.value(kind.key, nlohmann::json::array())) {
+      AdminObject object;
+      object.id = item.at("id").get<int32_t>();
+      object.numbers[1] = object.id;  // property 1 is the id in every kind
+      object.workflow = item.value("workflow", 0);
+      for (const Field& field : kind.fields) {
+        auto it = item.find(field.key);
+        if (it == item.end() || it->is_null()) continue;
+        if (field.text) {
+          object.texts[field.property] = platform::FromUtf8(it->get<std::string>());
+        } else {
+          object.numbers[field.property] = it->get<int32_t>();
+        }
+      }
+      if (kind.kind == AdminKind::Users && item.contains("workingFolder")) {
+        datasource.workingFolders[object.id] = ExpandTemp(Text(item, "workingFolder"));
+      }
+      objects.push_back(std::move(object));
+    }
   }
   datasource.Index();
   return datasource;
@@ -158,6 +247,7 @@ void Host::ReplaceDatasource(Datasource datasource) {
   datasource_ = std::move(datasource);
   hostTexts_.clear();
   documentBuffers_.clear();
+  folderBuffers_.clear();
   projectSelection_.clear();
   environmentSelection_.clear();
   sqlSelection_.reset();
@@ -165,7 +255,12 @@ void Host::ReplaceDatasource(Datasource datasource) {
   connections_.clear();
   activeConnection_ = NewConnectionHandle();
   connections_[activeConnection_] = Connection{datasource_.name, u"", false};
-  datasource.Index();
+  adminSelections_.clear();
+  documentSelection_.clear();
+  documentListView_ = 0;
+  viewWalkProject_ = 0;
+  monikers_.clear();
+  // Moniker texts stay: they belong to their callers until qxApi_Free.
 }
 
 const char16_t* Host::HostText(const char* getter, std::optional<std::u16string> text) {
@@ -199,10 +294,51 @@ const SqlResult* Host::SqlBuffer(HostHandle handle) const {
   return it == sqlBuffers_.end() ? nullptr : it->second.get();
 }
 
+HostHandle Host::NewFolderBuffer(std::vector<const Folder*> rows) {
+  HostHandle handle = nextHandle_;
+  nextHandle_ += 0x10;
+  folderBuffers_.emplace(handle, std::move(rows));
+  return handle;
+}
+
+const std::vector<const Folder*>* Host::FolderBuffer(HostHandle handle) const {
+  auto it = folderBuffers_.find(handle);
+  return it == folderBuffers_.end() ? nullptr : &it->second;
+}
+
 bool Host::FreeBuffer(HostHandle handle) {
-  if (documentBuffers_.erase(handle) || sqlBuffers_.erase(handle)) return true;
+  if (documentBuffers_.erase(handle) || sqlBuffers_.erase(handle) || folderBuffers_.erase(handle)) {
+    return true;
+  }
   ++invalidFrees_;
   return false;
+}
+
+HostHandle Host::NewMonikerText(const std::u16string& text) {
+  auto copy = std::make_unique<char16_t[]>(text.size() + 1);
+  std::copy(text.begin(), text.end(), copy.get());
+  copy[text.size()] = u'\0';
+  auto handle = reinterpret_cast<HostHandle>(copy.get());
+  monikerTexts_.emplace(handle, std::move(copy));
+  return handle;
+}
+
+bool Host::FreeMonikerText(HostHandle pointer) {
+  if (monikerTexts_.erase(pointer)) return true;
+  ++invalidFrees_;
+  return false;
+}
+
+HostHandle Host::NewMoniker(Moniker moniker) {
+  auto owned = std::make_unique<Moniker>(std::move(moniker));
+  auto handle = reinterpret_cast<HostHandle>(owned.get());
+  monikers_.emplace(handle, std::move(owned));
+  return handle;
+}
+
+const Host::Moniker* Host::FindMoniker(HostHandle handle) const {
+  auto it = monikers_.find(handle);
+  return it == monikers_.end() ? nullptr : it->second.get();
 }
 
 }  // namespace Tarnwick::Emulator

@@ -34,6 +34,17 @@ struct Document {
   Guid guid;
   std::u16string name;
   std::u16string fileName;
+  std::string content;            // the file's bytes, written by a fetch
+  bool fetchWrites = true;        // false: a fetch reports a path it never wrote
+  std::u16string localFile;       // the host's record of the local copy, if any
+};
+
+// A view of the document list, offered for the folders it names (for every folder when it
+// names none).
+struct View {
+  int32_t id = 0;
+  std::optional<std::u16string> name;
+  std::vector<int32_t> projects;
 };
 
 struct Environment {
@@ -71,6 +82,25 @@ struct Account {
   bool admin = false;
 };
 
+// An administrative object of one of the kinds below: its id and its properties, keyed by the
+// host's property ids of that kind (UserProperty, GroupProperty, ...). A text property the
+// fixture leaves out has no text: the host returns a null pointer for it.
+struct AdminObject {
+  int32_t id = 0;
+  std::map<int32_t, std::u16string> texts;
+  std::map<int32_t, int32_t> numbers;
+  int32_t workflow = 0;  // a state's workflow
+};
+
+enum class AdminKind {
+  Users, Groups, UserLists, Workflows, States, Storages, Applications, Interfaces, Departments
+};
+
+// The view types of the host's default views.
+inline const std::u16string kDocumentListViewType = u"2073fbc1-2fbf-496f-9de0-015ab4010e94";
+inline const std::u16string kPreviewPaneViewType = u"b7312de2-d64b-4c40-9369-a14c2f46d2ef";
+inline const std::u16string kFolderObjectType = u"67536006-10e4-4428-86b1-bbcc11699ded";
+
 struct Datasource {
   std::u16string name;
   std::vector<Account> accounts;
@@ -79,6 +109,15 @@ struct Datasource {
   std::vector<Document> documents;
   std::vector<Environment> environments;
   std::vector<SqlFixtureTable> tables;
+  int32_t currentUser = 0;  // 0: nobody is logged in
+  std::map<AdminKind, std::vector<AdminObject>> admin;  // in the fixture's order
+  std::map<int32_t, std::u16string> workingFolders;      // by user id
+  std::vector<View> views;
+  // The local copy of each document the host knows of, by (folder id, document id): from the
+  // fixture, then from every fetch.
+  std::map<std::pair<int32_t, int32_t>, std::u16string> localFiles;
+  // Default views by (folder id, view-type GUID text).
+  std::map<std::pair<int32_t, std::u16string>, int32_t> defaultViews;
 
   const Folder* FindFolder(int32_t id) const;
   const Folder* FindFolder(const Guid& guid) const;
@@ -170,12 +209,36 @@ class Host {
   const SqlResult* SqlBuffer(HostHandle handle) const;
   bool FreeBuffer(HostHandle handle);
   int32_t OpenBufferCount() const {
-    return int32_t(documentBuffers_.size() + sqlBuffers_.size());
+    return int32_t(documentBuffers_.size() + sqlBuffers_.size() + folderBuffers_.size());
   }
+  // Data buffers of folder rows, freed with the same qxApi_DmsDataBufferFree.
+  HostHandle NewFolderBuffer(std::vector<const Folder*> rows);
+  const std::vector<const Folder*>* FolderBuffer(HostHandle handle) const;
+
+  // Moniker texts built for the caller: the caller owns them and releases each with qxApi_Free.
+  HostHandle NewMonikerText(const std::u16string& text);
+  bool FreeMonikerText(HostHandle pointer);
+  int32_t OpenMonikerTextCount() const { return int32_t(monikerTexts_.size()); }
+
+  // Monikers parsed from text: host-owned, valid until the datasource is replaced.
+  struct Moniker {
+    std::u16string datasource;
+    bool document = false;  // a document moniker, else a folder's
+    Guid guid;
+  };
+  HostHandle NewMoniker(Moniker moniker);
+  const Moniker* FindMoniker(HostHandle handle) const;
   int32_t InvalidFreeCount() const { return invalidFrees_; }
 
   // The process-wide current folder selection.
   std::vector<const Folder*>& projectSelection() { return projectSelection_; }
+  // The process-wide current selection of each kind of administrative object.
+  std::vector<const AdminObject*>& adminSelection(AdminKind kind) { return adminSelections_[kind]; }
+  // The process-wide current document selection (qxApi_GUIDSelectDocument).
+  std::vector<const Document*>& documentSelection() { return documentSelection_; }
+  // The view applied to the document list last, 0 for none; the project of a view walk.
+  int32_t& documentListView() { return documentListView_; }
+  int32_t& viewWalkProject() { return viewWalkProject_; }
   // The process-wide current environment selection.
   std::vector<const Environment*>& environmentSelection() { return environmentSelection_; }
 
@@ -212,8 +275,15 @@ class Host {
   std::map<HostHandle, std::vector<const Document*>> documentBuffers_;
   HostHandle nextHandle_ = 0x1000;
   int32_t invalidFrees_ = 0;
+  std::map<HostHandle, std::vector<const Folder*>> folderBuffers_;
+  std::map<HostHandle, std::unique_ptr<char16_t[]>> monikerTexts_;
+  std::map<HostHandle, std::unique_ptr<Moniker>> monikers_;
   std::vector<const Folder*> projectSelection_;
   std::vector<const Environment*> environmentSelection_;
+  std::vector<const Document*> documentSelection_;
+  int32_t documentListView_ = 0;
+  int32_t viewWalkProject_ = 0;
+  std::map<AdminKind, std::vector<const AdminObject*>> adminSelections_;
   std::vector<Hook> hooks_;
   bool callLogging_ = true;
   int32_t hostErrorId_ = 0;

@@ -68,6 +68,11 @@ inline constexpr int32_t kEmuErrorNotAdministrator = 5004;    // admin login of 
 // Host data buffers selected and not yet freed, and frees of handles that were not live.
 EMU_API int32_t emu_OpenDataBufferCount();
 EMU_API int32_t emu_InvalidFreeCount();
+// Moniker texts built for callers and not yet released with qxApi_Free (frees of pointers that
+// were not live count in emu_InvalidFreeCount).
+EMU_API int32_t emu_OpenMonikerTextCount();
+// The id of the view last applied to the document list with qxApi_DocListSetView, 0 for none.
+EMU_API int32_t emu_DocumentListViewId();
 
 // The native build's stand-in for the Windows loader (platform/posix/loader.cpp).
 EMU_API void* emu_LoadLibrary(const char16_t* fileName);

@@ -126,9 +126,9 @@ EMU_HOSTAPI(int32_t) qxApi_DmsDataBufferGetCount(HostHandle hDataBuffer) {
   HOST_CALL(qxApi_DmsDataBufferGetCount, hDataBuffer);
   if (host.Failing(hostFunction)) return -1;
   if (const SqlResult* result = host.SqlBuffer(hDataBuffer)) return result->rows;
-  const auto* rows = host.DocumentBuffer(hDataBuffer);
-  if (!rows) return -1;
-  return int32_t(rows->size());
+  if (const auto* rows = host.DocumentBuffer(hDataBuffer)) return int32_t(rows->size());
+  if (const auto* rows = host.FolderBuffer(hDataBuffer)) return int32_t(rows->size());
+  return -1;
 }
 
 EMU_HOSTAPI(const char16_t*)

@@ -39,6 +39,13 @@ std::u16string InitialURNPrefix();
 int32_t MakeDocumentLinks(uint32_t uiCount, const int32_t* plProjArray, const int32_t* plDocArray,
                           bool bHTMLLink);
 int32_t MakeProjectLink(int32_t iProjectId, bool bHTMLLink);
+
+// The texts the workers place: an anchor "<a href="{prefix}?{moniker}{slash}">{name}</a>" and
+// a bare link "{prefix}?{moniker}{slash}" (slash is "/" for a document, empty for a folder).
+std::u16string Anchor(std::u16string_view prefix, std::u16string_view moniker,
+                      std::u16string_view slash, std::u16string_view name);
+std::u16string BareLink(std::u16string_view prefix, std::u16string_view moniker,
+                        std::u16string_view slash);
 }  // namespace detail
 
 }  // namespace Tarnwick::GMailLinksToClipboard

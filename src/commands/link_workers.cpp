@@ -23,6 +23,23 @@ constexpr int32_t kDocumentNameProperty = 20;  // DocumentProperty::Name
 std::mutex g_prefixMutex;
 std::optional<std::u16string> g_prefix;  // set on first use, or by SetURNPrefix before it
 
+// Bare links go as CF_TEXT alone. With nothing to place the clipboard is emptied, so that no
+// older link is pasted in the belief that it is the selection's.
+void PlaceBareText(std::u16string_view text) {
+  clipboard::ClipboardData data;
+  if (!text.empty()) {
+    std::string ansi = platform::ToAnsi(text);
+    ansi += '\0';
+    data.push_back(
+        clipboard::ClipboardFormatData::Standard(platform::kClipboardText, std::move(ansi)));
+  }
+  clipboard::PlaceOnClipboard(data);
+}
+
+}  // namespace
+
+namespace detail {
+
 // "<a href="{0}?{1}{2}">{3}</a>": the document form passes "/" as {2}, the folder form nothing
 // (its moniker already ends in "/"). Names go in exactly as the host stores them.
 std::u16string Anchor(std::u16string_view prefix, std::u16string_view moniker,
@@ -40,19 +57,10 @@ std::u16string BareLink(std::u16string_view prefix, std::u16string_view moniker,
   return link;
 }
 
-// Bare links go as CF_TEXT alone. With nothing to place the clipboard is emptied, so that no
-// older link is pasted in the belief that it is the selection's.
-void PlaceBareText(std::u16string_view text) {
-  clipboard::ClipboardData data;
-  if (!text.empty()) {
-    std::string ansi = platform::ToAnsi(text);
-    ansi += '\0';
-    data.push_back(clipboard::ClipboardFormatData::Standard(platform::kClipboardText, std::move(ansi)));
-  }
-  clipboard::PlaceOnClipboard(data);
-}
+}  // namespace detail
 
-}  // namespace
+using detail::Anchor;
+using detail::BareLink;
 
 std::u16string URNPrefix() {
   std::lock_guard lock(g_prefixMutex);
@@ -95,12 +103,13 @@ int32_t MakeDocumentLinks(uint32_t uiCount, const int32_t* plProjArray, const in
     if (!buffer.get() || OvWrapper::qxApi_DmsDataBufferGetCount(buffer.get()) != 1) continue;
 
     if (bHTMLLink) {
-      std::u16string name = OvWrapper::qxApi_DmsDataBufferGetStringProperty(
-                                buffer.get(), kDocumentNameProperty, 0)
-                                .value_or(u"");
+      std::u16string name =
+          OvWrapper::qxApi_DmsDataBufferGetStringProperty(buffer.get(), kDocumentNameProperty, 0)
+              .value_or(u"");
       if (!linkText.empty()) linkText.append(u"<br>");
       linkText.append(Anchor(prefix, OvWrapper::GetDocumentURL(projectId, documentId), u"/", name));
-      plainText.append(Anchor(prefix, OvWrapper::GetDocumentURL(projectId, documentId), u"/", name));
+      plainText.append(
+          Anchor(prefix, OvWrapper::GetDocumentURL(projectId, documentId), u"/", name));
       plainText.append(u"\r\n");
     } else {
       if (!linkText.empty()) linkText.append(u"\n");

@@ -2,19 +2,22 @@
 
 #include <optional>
 
+#include "links/active_datasource.h"
 #include "tarnwick/ov_host_api.h"
 
 namespace Tarnwick::OvWrapper {
-namespace {
 
-constexpr int32_t kDatasourceNameSize = 1024;
-
-std::optional<std::u16string> ActiveDatasourceName() {
+std::optional<std::u16string> detail::ActiveDatasourceName() {
+  constexpr int32_t kDatasourceNameSize = 1024;
   char16_t name[kDatasourceNameSize] = {};
   if (!qxApi_GetActiveDatasourceName(name, kDatasourceNameSize)) return std::nullopt;
   name[kDatasourceNameSize - 1] = u'\0';  // a host that filled the buffer to the brim
   return std::u16string(name);
 }
+
+namespace {
+
+using detail::ActiveDatasourceName;
 
 // "ov://{0}/Documents/D{1}" with the GUID text in braces.
 std::u16string DocumentMoniker(std::u16string_view datasource, std::u16string_view guidText) {

@@ -141,5 +141,52 @@ check_login --config
 check_login --help
 [ "$rc" -eq 0 ] && grep -q -- '--config FILE' <<<"$out" || fail "check-login --help: rc=$rc"
 
+echo "== links prints the menu commands' texts and web links for the sample datasource"
+page='https://dms.example/Open.aspx'
+launcher='http://localhost/Web/OvURLLauncher.html'
+run '' links --documents 3:1,4:1 --web "$page" --action view --emulator
+expected="Data source: archive:Main
+Document 3:1: Site plan.pdf
+  link: $launcher?ov://archive:Main/Documents/D{0f8fad5b-d9cb-469f-a165-70867728950e}/
+  html: <a href=\"$launcher?ov://archive:Main/Documents/D{0f8fad5b-d9cb-469f-a165-70867728950e}/\">Site plan.pdf</a>
+  web:  $page?location=archive%3aMain&link=ov%3a%2f%2farchive%3aMain%2fDocuments%2fD%7b0f8fad5b-d9cb-469f-a165-70867728950e%7d%2f&action=DM_View
+  path: $page?location=archive%3aMain&link=ov%3a%2f%2farchive%3aMain%2fDocuments%2fDocuments%5cBridge+12%5cSite+plan.pdf&action=DM_View
+Document 4:1: Übersicht 🌉.docx
+  link: $launcher?ov://archive:Main/Documents/D{b3f1c2d4-5e6f-4a7b-8c9d-0e1f2a3b4c5d}/
+  html: <a href=\"$launcher?ov://archive:Main/Documents/D{b3f1c2d4-5e6f-4a7b-8c9d-0e1f2a3b4c5d}/\">Übersicht 🌉.docx</a>
+  web:  $page?location=archive%3aMain&link=ov%3a%2f%2farchive%3aMain%2fDocuments%2fD%7bb3f1c2d4-5e6f-4a7b-8c9d-0e1f2a3b4c5d%7d%2f&action=DM_View
+  path: $page?location=archive%3aMain&link=ov%3a%2f%2farchive%3aMain%2fDocuments%2fDocuments%5c%c3%96dland+%26+S%c3%b6hne%5c%c3%9cbersicht+%f0%9f%8c%89.docx&action=DM_View"
+[ "$rc" -eq 0 ] && [ "$out" = "$expected" ] || fail "links --documents: rc=$rc
+$out
+--- expected
+$expected"
+
+run '' links --folder 3 --prefix http://intranet/L.html --web W --emulator
+expected="Data source: archive:Main
+Folder 3: Bridge 12
+  link: http://intranet/L.html?ov://archive:Main/Documents/P{16fd2706-8baf-433b-82eb-8c7fada847da}/
+  html: <a href=\"http://intranet/L.html?ov://archive:Main/Documents/P{16fd2706-8baf-433b-82eb-8c7fada847da}/\">Bridge 12</a>
+  web:  W?location=archive%3aMain&link=ov%3a%2f%2farchive%3aMain%2fDocuments%2fP%7b16fd2706-8baf-433b-82eb-8c7fada847da%7d%2f
+  path: W?location=archive%3aMain&link=ov%3a%2f%2farchive%3aMain%2fDocuments%2fDocuments%5cBridge+12%2f%2f"
+[ "$rc" -eq 0 ] && [ "$out" = "$expected" ] || fail "links --folder: rc=$rc
+$out"
+
+echo "== links: unknown items exit 1"
+run '' links --documents 3:1,3:99 --emulator
+[ "$rc" -eq 1 ] && grep -q '^Document 3:99: not found$' <<<"$out" && grep -q '^Document 3:1: ' <<<"$out" ||
+  fail "unknown document: rc=$rc out=$out"
+run '' links --folder 99 --emulator
+[ "$rc" -eq 1 ] && grep -q '^Folder 99: not found$' <<<"$out" || fail "unknown folder: rc=$rc out=$out"
+
+echo "== links: wrong usage exits 2"
+for args in "links" "links --emulator" "links --documents 3:1 --folder 3" "links --documents 3" \
+  "links --documents 3:x" "links --folder 3 --action View" "links --folder 3 --web W --action Frob" \
+  "links --folder 99999999999"; do
+  # shellcheck disable=SC2086  # the words are the arguments
+  run '' $args
+  [ "$rc" -eq 2 ] && [ -z "$out" ] && grep -q '^tarnwick: ' <<<"$err" ||
+    fail "'$args': rc=$rc out=$out err=$err"
+done
+
 echo "$(( failures == 0 ? 1 : 0 )) passed, $(( failures > 0 ? 1 : 0 )) failed: tarnwick tool ($checks runs, $failures failed checks)"
 exit $(( failures > 0 ))

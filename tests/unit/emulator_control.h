@@ -31,6 +31,10 @@ class Emulator {
   static void ClearCallLog() { Call<void (*)()>("emu_ClearCallLog")(); }
   static int32_t OpenDataBufferCount() { return Call<int32_t (*)()>("emu_OpenDataBufferCount")(); }
   static int32_t InvalidFreeCount() { return Call<int32_t (*)()>("emu_InvalidFreeCount")(); }
+  static int32_t DocumentListViewId() { return Call<int32_t (*)()>("emu_DocumentListViewId")(); }
+  static int32_t OpenMonikerTextCount() {
+    return Call<int32_t (*)()>("emu_OpenMonikerTextCount")();
+  }
   // Runs the hooks registered for (hookId, hookType) as the host would; -1 when there are none.
   static int32_t CallHooks(int32_t hookId, int32_t hookType, intptr_t aParam1, int32_t aParam2,
                            int32_t* pResult) {

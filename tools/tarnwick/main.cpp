@@ -2,6 +2,7 @@
 //
 //   tarnwick encrypt-password --datasource archive:Main --user alice
 //   tarnwick check-login [--config FILE]
+//   tarnwick links --documents 3:1 --web https://dms/Open.aspx --action View --emulator
 //   tarnwick help [COMMAND] | tarnwick --help | tarnwick COMMAND --help
 #include <algorithm>
 #include <exception>
@@ -17,6 +18,7 @@ namespace Tarnwick::tool {
 
 extern const Command kEncryptPassword;
 extern const Command kCheckLogin;
+extern const Command kLinks;
 
 namespace {
 
@@ -24,6 +26,7 @@ namespace {
 const Command* const kCommands[] = {
     &kEncryptPassword,
     &kCheckLogin,
+    &kLinks,
 };
 
 const Command* FindCommand(std::u16string_view name) {
