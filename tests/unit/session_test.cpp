@@ -39,7 +39,11 @@ class Session : public ::testing::Test {
     Emulator::Reset();
     cache().clear();
   }
-  void TearDown() override { Emulator::Reset(); }
+  // The cache is process-wide: leave it as the start-up made it for the other tests.
+  void TearDown() override {
+    cache().clear();
+    Emulator::Reset();
+  }
 
   static std::unordered_map<std::u16string, HostHandle>& cache() {
     return OvWrapper::detail::sessionHandles();
