@@ -4,18 +4,15 @@
 #include <mutex>
 #include <random>
 
-#include "hostdata/lock_object.h"
+#include "binding/shared_state.h"
 #include "hostdata/report.h"
-#include "platform/temporary_folder.h"
+#include "platform/known_folders.h"
 #include "platform/text.h"
 #include "tarnwick/addresses.h"
 #include "tarnwick/error.h"
 #include "tarnwick/ov_host_api.h"
 
 namespace Tarnwick::OvWrapper {
-
-// Serialises copy-outs within the process.
-std::mutex _lockObject;
 
 namespace {
 
@@ -124,7 +121,7 @@ bool CopyOutDocument(int32_t iProjectId, int32_t iDocumentId, bool bUseWorkingDi
     if (!folder) return false;
   }
   {
-    std::lock_guard lock(_lockObject);
+    std::lock_guard lock(detail::_lockObject());  // one copy-out at a time in the process
     const std::optional<std::u16string> fetched =
         HostBufferText(kFilePathSize, [&](char16_t* buffer, int32_t size) {
           return qxApi_FetchDocumentFromServer(fetchFlags, iProjectId, iDocumentId,

@@ -1,6 +1,7 @@
 #include "hostdata/report.h"
 
 #include "platform/debug_output.h"
+#include "tarnwick/dorn_utilities.h"
 #include "platform/text.h"
 
 namespace Tarnwick::OvWrapper::detail {
@@ -15,9 +16,7 @@ void ReportError(const std::exception& error, std::string_view operation) {
 }
 
 // Until the daily log files are wired in, a log line goes to the debugger's channel too.
-void Log(std::u16string_view text) {
-  platform::WriteDebugOutput(text);
-}
+void Log(std::u16string_view text) { DornUtilities::WriteLog(text); }
 
 void LogError(const std::exception& error, std::string_view operation) {
   Log(ErrorText(error, operation));

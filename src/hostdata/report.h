@@ -19,8 +19,8 @@ std::u16string ErrorText(const std::exception& error, std::string_view operation
 // To the debugger's output channel.
 void ReportError(const std::exception& error, std::string_view operation);
 
-// One line of the library's log. Every log line of these operations goes through here, so the
-// log writer is switched in one place.
+// One line of the library's log (DornUtilities::WriteLog, which also echoes it to the debug
+// output and standard output).
 void Log(std::u16string_view text);
 void LogError(const std::exception& error, std::string_view operation);
 

@@ -9,7 +9,7 @@
 
 #include "emulator_control.h"
 #include "platform/debug_output.h"
-#include "platform/temporary_folder.h"
+#include "platform/known_folders.h"
 #include "tarnwick/documents.h"
 #include "tarnwick/error.h"
 
@@ -147,7 +147,8 @@ TEST_F(DocumentsTest, CopyOutFailures) {
 
   // A temporary folder in which no folder can be made: reported on the debug output only.
   std::ofstream(root_ / "a-file") << "x";
-  platform::ScopedTemporaryFolder temporary((root_ / "a-file").u16string());
+  platform::KnownFolders folders{platform::RoamingAppDataFolder(), (root_ / "a-file").u16string()};
+  platform::ScopedOverride<platform::KnownFolders> temporary(folders);
   platform::DebugOutputCapture capture;
   Emulator::ClearCallLog();
   EXPECT_FALSE(Ov::CopyOutDocument(3, 1, false, kNoFlags, path));
