@@ -15,20 +15,16 @@
 #include <string_view>
 #include <unordered_map>
 
-namespace Tarnwick::OvWrapper {
+#include "tarnwick/collections.h"
 
-struct LocaleCaseLess {
-  using is_transparent = void;
-  bool operator()(std::u16string_view a, std::u16string_view b) const;
-};
+namespace Tarnwick::OvWrapper {
 
 struct InvariantCaseLess {
   using is_transparent = void;
   bool operator()(std::u16string_view a, std::u16string_view b) const;
 };
 
-template <typename Value>
-using LocaleSortedList = std::map<std::u16string, Value, LocaleCaseLess>;
+using Tarnwick::LocaleSortedList;  // text keys under the current locale's rules
 template <typename Value>
 using InvariantSortedList = std::map<std::u16string, Value, InvariantCaseLess>;
 template <typename Value>

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/text.h"
 
 namespace Tarnwick::OvWrapper {
 namespace {
@@ -33,10 +32,6 @@ std::u16string ToLowerInvariant(std::u16string_view text) {
   std::u16string lower(text);
   for (char16_t& c : lower) c = LowerInvariant(c);
   return lower;
-}
-
-bool LocaleCaseLess::operator()(std::u16string_view a, std::u16string_view b) const {
-  return platform::ToLowerLocale(a) < platform::ToLowerLocale(b);
 }
 
 bool InvariantCaseLess::operator()(std::u16string_view a, std::u16string_view b) const {
