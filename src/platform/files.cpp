@@ -40,4 +40,13 @@ ExclusiveFile& ExclusiveFile::operator=(ExclusiveFile&& other) noexcept {
   return *this;
 }
 
+bool CreateDirectories(const std::u16string& path) {
+  std::u16string folder = path;
+  while (folder.size() > 1 && IsDirectorySeparator(folder.back())) folder.pop_back();
+  if (folder.empty() || DirectoryExists(folder)) return !folder.empty();
+  std::u16string parent(FolderOf(folder));
+  if (!parent.empty() && parent != folder && !CreateDirectories(parent)) return false;
+  return detail::CreateOneDirectory(folder);
+}
+
 }  // namespace Tarnwick::platform

@@ -70,4 +70,10 @@ struct ExclusiveOpenResult {
 // of rights raises AccessDeniedError, anything else FileError.
 ExclusiveOpenResult OpenExclusive(const std::u16string& path);
 
+namespace detail {
+// One folder whose parent exists; true also when another opening made it meanwhile. One per
+// platform folder; CreateDirectories walks the missing parents.
+bool CreateOneDirectory(const std::u16string& folder);
+}  // namespace detail
+
 }  // namespace Tarnwick::platform

@@ -9,15 +9,7 @@ prefix=$2
 bin=$3
 host() { "$wine_run" "$prefix" "$bin/desktop_host.exe" "$@" 2>&1 | tr -d '\r'; }
 
-failures=0
-expect() {  # expect OUTPUT TEXT [absent]
-  if grep -qF -- "$2" <<<"$1"; then found=1; else found=0; fi
-  if [ "${3:-}" = absent ]; then
-    [ $found -eq 0 ] || { echo "FAIL: did not expect '$2' in:"$'\n'"$1"; failures=$((failures + 1)); }
-  else
-    [ $found -eq 1 ] || { echo "FAIL: expected '$2' in:"$'\n'"$1"; failures=$((failures + 1)); }
-  fi
-}
+source "$(dirname "$0")/expect.sh"
 
 # Wine keeps clipboard data only while some process of the prefix runs. This one also starts
 # the prefix's wineserver outside any $(...), which would otherwise wait for the server to end.

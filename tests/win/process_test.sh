@@ -9,15 +9,7 @@ wine_run=$1
 prefix=$2
 bin=$3
 
-failures=0
-expect() {  # expect OUTPUT TEXT [absent]
-  if grep -qF -- "$2" <<<"$1"; then found=1; else found=0; fi
-  if [ "${3:-}" = absent ]; then
-    [ $found -eq 0 ] || { echo "FAIL: did not expect '$2' in:"$'\n'"$1"; failures=$((failures + 1)); }
-  else
-    [ $found -eq 1 ] || { echo "FAIL: expected '$2' in:"$'\n'"$1"; failures=$((failures + 1)); }
-  fi
-}
+source "$(dirname "$0")/expect.sh"
 run() {  # run PROGRAM ARGS...: the program's output; its FAIL lines count
   local out status=0
   out=$("$wine_run" "$prefix" "$@" 2>&1 | tr -d '\r') || status=$?

@@ -67,12 +67,7 @@ bool DirectoryExists(const std::u16string& path) {
   return !path.empty() && stat(ToUtf8(path).c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
-bool CreateDirectories(const std::u16string& path) {
-  std::u16string folder = path;
-  while (folder.size() > 1 && IsDirectorySeparator(folder.back())) folder.pop_back();
-  if (folder.empty() || DirectoryExists(folder)) return !folder.empty();
-  std::u16string parent(FolderOf(folder));
-  if (!parent.empty() && parent != folder && !CreateDirectories(parent)) return false;
+bool detail::CreateOneDirectory(const std::u16string& folder) {
   return mkdir(ToUtf8(folder).c_str(), 0777) == 0 || (errno == EEXIST && DirectoryExists(folder));
 }
 

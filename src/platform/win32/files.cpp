@@ -50,12 +50,7 @@ bool DirectoryExists(const std::u16string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool CreateDirectories(const std::u16string& path) {
-  std::u16string folder = path;
-  while (folder.size() > 1 && IsDirectorySeparator(folder.back())) folder.pop_back();
-  if (folder.empty() || DirectoryExists(folder)) return !folder.empty();
-  std::u16string parent(FolderOf(folder));
-  if (!parent.empty() && parent != folder && !CreateDirectories(parent)) return false;
+bool detail::CreateOneDirectory(const std::u16string& folder) {
   return CreateDirectoryW(AsWide(folder), nullptr) ||
          (GetLastError() == ERROR_ALREADY_EXISTS && DirectoryExists(folder));
 }
